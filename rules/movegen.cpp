@@ -1,0 +1,101 @@
+#include "rules/movegen.h"
+
+#include "rules/legality.h"
+
+namespace tanukiban {
+
+void generateMoves(const GameState& s, bool com, std::vector<Move>& out) {
+    out.clear();
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            const int c = s.盤[x][y];
+            if (com ? !isCom(c) : !isMan(c)) continue;
+            for (int tx = 1; tx <= 5; ++tx) {
+                for (int ty = 1; ty <= 5; ++ty) {
+                    if (移動チェック(s.盤, x, y, tx, ty, c) == OK) {
+                        out.push_back({x, y, tx, ty, c, 取得_移動後成り駒(c)});
+                    }
+                }
+            }
+        }
+    }
+    const Hand& hand = com ? s.持駒COM : s.持駒MAN;
+    const int stands[2] = {com ? 敵持盤X1 : 自持盤X1, com ? 敵持盤X2 : 自持盤X2};
+    for (int pair = 1; pair <= 4; ++pair) {
+        if (hand[pair] <= 0) continue;
+        for (int standX : stands) {
+            const int face = standFace(standX, pair);
+            for (int tx = 1; tx <= 5; ++tx) {
+                for (int ty = 1; ty <= 5; ++ty) {
+                    if (s.盤[tx][ty] == 空桝) out.push_back({standX, pair, tx, ty, face, face});
+                }
+            }
+        }
+    }
+}
+
+int applyMove(GameState& s, const Move& mv, bool com) {
+    Hand& hand = com ? s.持駒COM : s.持駒MAN;
+    int& total = com ? s.持駒数COM : s.持駒数MAN;
+    const int captured = s.盤[mv.toX][mv.toY];
+    if (captured != 空桝 && facePair(captured) != 0) {
+        hand[facePair(captured)] += 1;
+        total += 1;
+    }
+    s.盤[mv.toX][mv.toY] = mv.after;
+    if (isStand(mv.fromX)) {
+        hand[mv.fromY] -= 1;
+        total -= 1;
+    } else {
+        s.盤[mv.fromX][mv.fromY] = 空桝;
+    }
+    return captured;
+}
+
+void undoMove(GameState& s, const Move& mv, bool com, int captured) {
+    Hand& hand = com ? s.持駒COM : s.持駒MAN;
+    int& total = com ? s.持駒数COM : s.持駒数MAN;
+    if (isStand(mv.fromX)) {
+        hand[mv.fromY] += 1;
+        total += 1;
+    } else {
+        s.盤[mv.fromX][mv.fromY] = mv.before;
+    }
+    s.盤[mv.toX][mv.toY] = captured;
+    if (captured != 空桝 && facePair(captured) != 0) {
+        hand[facePair(captured)] -= 1;
+        total -= 1;
+    }
+}
+
+bool ownKingAttacked(GameState& s, InfluenceMaps& m, bool com) {
+    勢力調査(s, m);
+    return com ? m.勢力MAN[s.王X_COM][s.王Y_COM] > 0 : m.勢力COM[s.王X_MAN][s.王Y_MAN] > 0;
+}
+
+namespace {
+
+std::uint64_t perftFrom(GameState& s, InfluenceMaps& m, bool com, int depth,
+                        std::vector<std::vector<Move>>& buffers) {
+    std::vector<Move>& moves = buffers[depth];
+    generateMoves(s, com, moves);
+    std::uint64_t nodes = 0;
+    for (const Move& mv : moves) {
+        const int captured = applyMove(s, mv, com);
+        if (!ownKingAttacked(s, m, com)) {
+            nodes += depth == 1 ? 1 : perftFrom(s, m, !com, depth - 1, buffers);
+        }
+        undoMove(s, mv, com, captured);
+    }
+    return nodes;
+}
+
+}  // namespace
+
+std::uint64_t perft(GameState& s, InfluenceMaps& m, bool comToMove, int depth) {
+    if (depth <= 0) return 1;
+    std::vector<std::vector<Move>> buffers(static_cast<std::size_t>(depth) + 1);
+    return perftFrom(s, m, comToMove, depth, buffers);
+}
+
+}  // namespace tanukiban

@@ -1,0 +1,70 @@
+#include "rules/state.h"
+
+namespace tanukiban {
+
+void setInitialPosition(Grid& 盤) {
+    for (auto& column : 盤) column.fill(空桝);
+    盤[1][1] = 歩COM;
+    盤[2][1] = 金COM;
+    盤[3][1] = 王COM;
+    盤[4][1] = 銀COM;
+    盤[5][1] = とCOM;
+    盤[1][5] = とMAN;
+    盤[2][5] = 銀MAN;
+    盤[3][5] = 王MAN;
+    盤[4][5] = 金MAN;
+    盤[5][5] = 歩MAN;
+}
+
+void 初期設定(GameState& s) {
+    s.ハンデレベル = 0;
+    s.ハンデ設定済 = NG;
+    s.対局モード = 対局_MAN;
+    s.勝者 = 手番なし;
+    s.手番 = 手番なし;
+    s.手順数 = 0;
+    s.手数 = 0;
+    s.反転済 = NG;
+
+    s.所有秒COM = 0;
+    s.所有秒MAN = 0;
+    s.局面変更 = NG;
+    s.棋譜モード = NG;
+    s.表示秒 = 0;
+    s.選択中 = 0;
+
+    for (int i = 1; i <= 4; ++i) {
+        s.持駒MAN[i] = 0;
+        s.持駒COM[i] = 0;
+    }
+    setInitialPosition(s.盤);
+
+    s.持駒数COM = 0;
+    s.持駒数MAN = 0;
+    for (int i = 1; i <= 4; ++i) {
+        if (s.持駒MAN[i] > 0) s.持駒数MAN += s.持駒MAN[i];
+        if (s.持駒COM[i] > 0) s.持駒数COM += s.持駒COM[i];
+    }
+}
+
+bool 手順保存(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M,
+              double 後秒M, double 前秒C, double 後秒C) {
+    if (s.手順数 >= 手順上限 || s.手順数 < 0) return false;
+    const int n = ++s.手順数;
+    MoveList& l = s.手順;
+    l.手順元X[n] = 元X;
+    l.手順元Y[n] = 元Y;
+    l.手順先X[n] = 先X;
+    l.手順先Y[n] = 先Y;
+    l.手順元駒[n] = 元駒;
+    l.手順先駒[n] = 先駒;
+    l.手順取得駒[n] = onBoard(先X, 先Y) ? s.盤[先X][先Y] : 空桝;
+    l.手順前秒MAN[n] = 前秒M;
+    l.手順後秒MAN[n] = 後秒M;
+    l.手順前秒COM[n] = 前秒C;
+    l.手順後秒COM[n] = 後秒C;
+    s.手順最大数 = s.手順数;
+    return true;
+}
+
+}  // namespace tanukiban

@@ -1,0 +1,72 @@
+#pragma once
+// The game state: board, hands, sides, flags, counters, clocks and move list.
+#include <array>
+
+#include "rules/pieces.h"
+
+namespace tanukiban {
+
+// A 6 × 6 array indexed [column][row]; columns and rows 1..5 are used.
+using Grid = std::array<std::array<int, 6>, 6>;
+using Hand = std::array<int, 5>;  // counts per face pair, 1..4 used
+
+inline constexpr int 手順上限 = 500;  // plies the move list holds (1..500)
+
+// Eleven parallel arrays, ply n in element n.
+struct MoveList {
+    std::array<int, 手順上限 + 1> 手順元X{}, 手順元Y{}, 手順先X{}, 手順先Y{};
+    std::array<int, 手順上限 + 1> 手順元駒{}, 手順先駒{}, 手順取得駒{};
+    std::array<double, 手順上限 + 1> 手順前秒MAN{}, 手順後秒MAN{}, 手順前秒COM{}, 手順後秒COM{};
+};
+
+struct GameState {
+    Grid 盤{};
+    Hand 持駒MAN{};
+    Hand 持駒COM{};
+    int 持駒数MAN = 0;
+    int 持駒数COM = 0;
+
+    int 手番 = 手番なし;
+    int 手番MAN = 後手;
+    int 手番COM = 先手;
+    int 対局モード = 対局_MAN;
+    int COMレベル = 3;
+    int ハンデレベル = 0;
+
+    int 棋譜モード = NG;
+    int 反転済 = NG;
+    int ハンデ設定済 = NG;
+    int 局面変更 = NG;
+    int 勝者 = 手番なし;
+    int 選択中 = 0;
+
+    // Written by making a move (lower king) and by the influence survey.
+    int 王X_MAN = 0, 王Y_MAN = 0, 王X_COM = 0, 王Y_COM = 0;
+
+    int 手数 = 0;
+    int 手順数 = 0;
+    int 手順最大数 = 0;
+    MoveList 手順;
+
+    // Clocks, in seconds since midnight or seconds with fractions.
+    double 開始時刻 = 0;
+    double 思考秒 = 0;
+    double 表示秒 = 0;
+    double 所有秒MAN = 0;
+    double 所有秒COM = 0;
+};
+
+// Resets to the initial position (everything but the sides, level, king
+// squares, 手順最大数 and options). Redrawing and the clock timer are the
+// game object's business.
+void 初期設定(GameState& s);
+
+// The ten pieces of the initial position on an otherwise empty board.
+void setInitialPosition(Grid& 盤);
+
+// Appends one ply; the destination must still hold what is captured.
+// Returns false, storing nothing, when the list already holds 500 plies.
+bool 手順保存(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M,
+              double 後秒M, double 前秒C, double 後秒C);
+
+}  // namespace tanukiban

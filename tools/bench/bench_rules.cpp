@@ -1,0 +1,63 @@
+// Speed of the rules core: the survey and the legality test.
+#include <benchmark/benchmark.h>
+
+#include "rules/influence.h"
+#include "rules/legality.h"
+
+namespace tanukiban {
+namespace {
+
+// A crowded middle game with pieces in both hands.
+GameState middleGame() {
+    GameState s;
+    const int board[5][5] = {
+        // rows 1..5, columns 1..5
+        {香COM, 金COM, 王COM, 0, 角COM},
+        {歩COM, 0, 銀COM, 桂COM, 0},
+        {0, 飛MAN, 0, 歩MAN, とCOM},
+        {桂MAN, 0, 金MAN, 0, 銀MAN},
+        {0, 角MAN, 王MAN, 0, 香MAN},
+    };
+    for (int y = 1; y <= 5; ++y)
+        for (int x = 1; x <= 5; ++x) s.盤[x][y] = board[y - 1][x - 1];
+    s.持駒MAN = {0, 1, 0, 1, 0};
+    s.持駒数MAN = 2;
+    s.持駒COM = {0, 1, 1, 0, 0};
+    s.持駒数COM = 2;
+    return s;
+}
+
+void BM_勢力調査_初期局面(benchmark::State& state) {
+    GameState s;
+    初期設定(s);
+    InfluenceMaps m;
+    for (auto _ : state) {
+        勢力調査(s, m);
+        benchmark::DoNotOptimize(m);
+    }
+}
+BENCHMARK(BM_勢力調査_初期局面);
+
+void BM_勢力調査_中盤(benchmark::State& state) {
+    GameState s = middleGame();
+    InfluenceMaps m;
+    for (auto _ : state) {
+        勢力調査(s, m);
+        benchmark::DoNotOptimize(m);
+    }
+}
+BENCHMARK(BM_勢力調査_中盤);
+
+void BM_移動チェック_飛車25桝(benchmark::State& state) {
+    GameState s = middleGame();
+    for (auto _ : state) {
+        int reachable = 0;
+        for (int x = 1; x <= 5; ++x)
+            for (int y = 1; y <= 5; ++y) reachable += 移動チェック(s.盤, 2, 3, x, y, 飛MAN);
+        benchmark::DoNotOptimize(reachable);
+    }
+}
+BENCHMARK(BM_移動チェック_飛車25桝);
+
+}  // namespace
+}  // namespace tanukiban
