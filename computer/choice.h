@@ -1,0 +1,51 @@
+#pragma once
+// The computer's choice of move: every board move and drop of the upper side
+// tried one ply deep and scored, the first strictly best one kept.
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "computer/random_sequence.h"
+#include "computer/score.h"
+#include "computer/work.h"
+#include "rules/influence.h"
+
+namespace tanukiban {
+
+struct ChosenMove {
+    // A drop has 元X −1 or −3 (the stand column of the face) and 元Y the pair.
+    int 元X = 0, 元Y = 0, 先X = 0, 先Y = 0;
+    int 元駒 = 空桝;  // the piece as it stood, or the face dropped
+    int 先駒 = 空桝;  // the face it shows on the destination
+    Score score{};
+
+    bool isDrop() const { return isComStand(元X); }
+};
+
+// One scored candidate; piece is the face it showed while scored.
+struct ScoredCandidate {
+    int fromX, fromY, toX, toY, piece;
+    Score score;
+};
+
+struct ChoiceHooks {
+    // Called once per origin column of the board scan and once per pair and
+    // face of the drop scan, so a caller can keep a clock display moving.
+    std::function<void()> tick;
+    // When set, receives every scored candidate in scan order.
+    std::vector<ScoredCandidate>* candidates = nullptr;
+};
+
+// The copies and probes of the position before the move, taken at the start
+// of the choice; exposed for tests that score single candidates.
+void prepareComputerTurn(GameState& s, InfluenceMaps& m, ComputerWork& w);
+
+// Chooses the upper side's move at s.COMレベル. The board, the hands and
+// the influence maps' meaning are left as found (the maps describe the last
+// candidate tried); w keeps the copies of the position before the move.
+// Returns nothing when there is no candidate at all. `random` may be null:
+// pawn moves then get no random fraction.
+std::optional<ChosenMove> chooseComputerMove(GameState& s, InfluenceMaps& m, ComputerWork& w,
+                                             RandomSequence* random, const ChoiceHooks& hooks = {});
+
+}  // namespace tanukiban

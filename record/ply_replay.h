@@ -1,0 +1,19 @@
+#pragma once
+// One stored ply played onto the board and hands, or taken back, from the
+// move list alone: nothing is recomputed.
+#include "rules/state.h"
+
+namespace tanukiban {
+
+// Plays ply i of list onto s's board and hands.
+void applyPlyForward(GameState& s, const MoveList& list, int i);
+// Takes ply i of list back; the exact inverse of applyPlyForward.
+void applyPlyBackward(GameState& s, const MoveList& list, int i);
+
+// True when ply i of list can be played on the position of s: its fields are
+// in range, the source holds the piece (or the hand holds its pair), the
+// placed code is the right face, the destination holds no piece of the
+// mover's side and holds exactly what the ply says it captured.
+bool plyReplayable(const GameState& s, const MoveList& list, int i);
+
+}  // namespace tanukiban

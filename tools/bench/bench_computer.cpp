@@ -1,0 +1,97 @@
+// Speed of the computer's whole choice of move at each level.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "computer/choice.h"
+
+namespace tanukiban {
+namespace {
+
+using Rows = int[5][5];  // rows 1..5, columns 1..5
+
+GameState position(const Rows& rows, Hand man, Hand com) {
+    GameState s;
+    for (int y = 1; y <= 5; ++y)
+        for (int x = 1; x <= 5; ++x) s.盤[x][y] = rows[y - 1][x - 1];
+    s.持駒MAN = man;
+    s.持駒COM = com;
+    for (int p = 1; p <= 4; ++p) {
+        s.持駒数MAN += man[p];
+        s.持駒数COM += com[p];
+    }
+    return s;
+}
+
+GameState initialPosition() {
+    GameState s;
+    初期設定(s);
+    return s;
+}
+
+// A crowded middle game with pieces in both hands.
+GameState middleGame() {
+    const Rows rows = {
+        {香COM, 金COM, 王COM, 0, 角COM},
+        {歩COM, 0, 銀COM, 桂COM, 0},
+        {0, 飛MAN, 0, 歩MAN, とCOM},
+        {桂MAN, 0, 金MAN, 0, 銀MAN},
+        {0, 角MAN, 王MAN, 0, 香MAN},
+    };
+    return position(rows, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 0});
+}
+
+// The human's king stands in check from a bishop in the last column, so
+// nearly every board move is scored before the capture ends the scan.
+GameState humanInCheck() {
+    const Rows rows = {
+        {香COM, 金COM, 王COM, 銀COM, 0},
+        {歩COM, 0, 0, 0, 0},
+        {0, 0, 0, 歩MAN, 角COM},
+        {金MAN, 0, 0, 0, 0},
+        {とMAN, 銀MAN, 王MAN, 0, 0},
+    };
+    return position(rows, {0, 0, 0, 0, 0}, {0, 1, 0, 0, 0});
+}
+
+// Rook and gold in hand beside an exposed king: many candidates give check
+// and each one runs the mate test.
+GameState manyChecks() {
+    const Rows rows = {
+        {0, 金COM, 王COM, 0, 0},
+        {歩COM, 0, 0, 銀COM, 0},
+        {0, 0, 0, 0, 0},
+        {0, 0, 銀MAN, 0, とMAN},
+        {香MAN, 0, 王MAN, 0, 0},
+    };
+    return position(rows, {0, 0, 0, 0, 0}, {0, 1, 0, 1, 0});
+}
+
+void runChoice(benchmark::State& state, GameState s) {
+    s.COMレベル = static_cast<int>(state.range(0));
+    InfluenceMaps m;
+    ComputerWork w;
+    RandomSequence random;
+    std::vector<ScoredCandidate> list;
+    ChoiceHooks hooks;
+    hooks.candidates = &list;
+    chooseComputerMove(s, m, w, &random, hooks);
+    state.counters["candidates"] = static_cast<double>(list.size());
+    for (auto _ : state) {
+        auto chosen = chooseComputerMove(s, m, w, &random);
+        benchmark::DoNotOptimize(chosen);
+    }
+}
+
+void BM_COM選択_初期局面(benchmark::State& state) { runChoice(state, initialPosition()); }
+void BM_COM選択_中盤持駒(benchmark::State& state) { runChoice(state, middleGame()); }
+void BM_COM選択_王手局面(benchmark::State& state) { runChoice(state, humanInCheck()); }
+void BM_COM選択_王手多数(benchmark::State& state) { runChoice(state, manyChecks()); }
+
+BENCHMARK(BM_COM選択_初期局面)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_COM選択_中盤持駒)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_COM選択_王手局面)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_COM選択_王手多数)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tanukiban

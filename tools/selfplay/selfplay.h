@@ -1,0 +1,35 @@
+#pragma once
+// One game of the computer against itself. The lower side is played by the
+// same choice on the position turned half round with the sides exchanged,
+// its move mapped back.
+#include <string>
+#include <vector>
+
+#include "computer/random_sequence.h"
+
+namespace tanukiban {
+
+inline constexpr int kSelfPlayPlyLimit = 500;
+
+struct SelfPlayConfig {
+    int upperLevel = 3;
+    int lowerLevel = 3;
+    bool upperFirst = true;
+    bool keepMoves = false;  // fill SelfPlayResult::moves
+};
+
+struct SelfPlayResult {
+    int winner = 0;  // +1 upper, −1 lower, 0 draw
+    int plies = 0;
+    int choices = 0;
+    double choiceSeconds = 0;  // time spent inside the choice
+    std::string violation;     // the first broken invariant, empty if none
+    std::vector<std::string> moves;  // one line a ply, when asked for
+};
+
+// Plays until a king is captured, a side has no move (it loses), or
+// kSelfPlayPlyLimit plies (a draw). Checks the invariants after every ply
+// and stops at the first violation.
+SelfPlayResult playSelfGame(const SelfPlayConfig& config, RandomSequence& random);
+
+}  // namespace tanukiban
