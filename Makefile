@@ -28,7 +28,7 @@ fuzz: deps
 	ctest --test-dir build-fuzz -L fuzz --output-on-failure
 
 soak: build
-	$(BUILD)/tanukiban-selfplay --games $(GAMES) --all-pairings
+	$(BUILD)/tanukiban-selfplay --games $(GAMES) --all-pairings --random-opening 6
 
 bench: build
 	$(BUILD)/tanukiban-bench

@@ -19,6 +19,8 @@ const char kHelp[] =
     "  --all-pairings     play every level against every level\n"
     "  --first SIDE       who moves first: upper, lower or alternate (default)\n"
     "  --seed-offset K    start the random sequence K further on (default 0)\n"
+    "  --random-opening N draw the first N plies of each game at random among the\n"
+    "                     legal moves (default 0), seeded by the game's number\n"
     "  --show-moves       print every ply of every game\n"
     "  --help             this text\n"
     "A game ends when a king is captured, when a side has no move (it loses),\n"
@@ -31,6 +33,7 @@ struct Options {
     bool showMoves = false;
     enum class First { Upper, Lower, Alternate } first = First::Alternate;
     unsigned long seedOffset = 0;
+    long randomOpening = 0;
 };
 
 bool parseLong(const char* text, long lo, long hi, long& out) {
@@ -86,6 +89,9 @@ int main(int argc, char** argv) {
         } else if (a == "--seed-offset" && hasValue && parseLong(argv[i + 1], 0, 4294967295L, v)) {
             o.seedOffset = static_cast<unsigned long>(v);
             ++i;
+        } else if (a == "--random-opening" && hasValue && parseLong(argv[i + 1], 0, 500, v)) {
+            o.randomOpening = v;
+            ++i;
         } else if (a == "--first" && hasValue) {
             const std::string side = argv[++i];
             if (side == "upper") {
@@ -124,6 +130,8 @@ int main(int argc, char** argv) {
             config.upperFirst = o.first == Options::First::Upper ||
                                 (o.first == Options::First::Alternate && g % 2 == 0);
             config.keepMoves = o.showMoves;
+            config.randomOpeningPlies = static_cast<int>(o.randomOpening);
+            config.openingSeed = static_cast<unsigned>(o.seedOffset * 1000003UL + static_cast<unsigned long>(k * 100000 + g));
             const tanukiban::SelfPlayResult r = tanukiban::playSelfGame(config, random);
             if (o.showMoves) {
                 std::printf("game %ld, upper level %d, lower level %d, %s first\n", g + 1, t.upper, t.lower,

@@ -4,11 +4,13 @@
 #include <chrono>
 #include <cstdio>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "computer/choice.h"
 #include "rules/legality.h"
 #include "rules/move.h"
+#include "rules/movegen.h"
 
 namespace tanukiban {
 
@@ -36,7 +38,8 @@ std::string squareText(int x, int y) { return "(" + std::to_string(x) + "," + st
 
 class Game {
 public:
-    Game(const SelfPlayConfig& config, RandomSequence& random) : config_(config), random_(random) {
+    Game(const SelfPlayConfig& config, RandomSequence& random)
+        : config_(config), random_(random), opening_(config.openingSeed) {
         初期設定(s_);
         s_.手番COM = config.upperFirst ? 先手 : 後手;
         s_.手番MAN = -s_.手番COM;
@@ -50,7 +53,9 @@ public:
     SelfPlayResult play() {
         while (result_.violation.empty() && s_.勝者 == 手番なし && s_.手順数 < kSelfPlayPlyLimit) {
             const bool upper = s_.手番 == s_.手番COM;
-            const std::optional<PlayedMove> mv = upper ? chooseUpper() : chooseLower();
+            const std::optional<PlayedMove> mv = s_.手順数 < config_.randomOpeningPlies
+                                                     ? chooseAtRandom(upper)
+                                                     : upper ? chooseUpper() : chooseLower();
             if (!result_.violation.empty()) break;
             if (!mv) {
                 result_.winner = upper ? -1 : 1;
@@ -83,6 +88,23 @@ private:
             after(*chosen);
         }
         return chosen;
+    }
+
+    // A legal move (one that does not leave the mover's king attacked),
+    // uniformly at random; drops are written as the game writes them.
+    std::optional<PlayedMove> chooseAtRandom(bool upper) {
+        std::vector<Move> moves, legal;
+        generateMoves(s_, upper, moves);
+        for (const Move& mv : moves) {
+            const int captured = applyMove(s_, mv, upper);
+            if (!ownKingAttacked(s_, randomMaps_, upper)) legal.push_back(mv);
+            undoMove(s_, mv, upper, captured);
+        }
+        if (legal.empty()) return std::nullopt;
+        std::uniform_int_distribution<std::size_t> pick(0, legal.size() - 1);
+        const Move& mv = legal[pick(opening_)];
+        const int fromY = isManStand(mv.fromX) ? mv.fromY + 1 : mv.fromY;
+        return PlayedMove{mv.fromX, fromY, mv.toX, mv.toY, mv.before, mv.after, 0};
     }
 
     std::optional<PlayedMove> chooseUpper() {
@@ -192,7 +214,8 @@ private:
     RandomSequence& random_;
     GameState s_;
     GameState turned_;
-    InfluenceMaps upperMaps_, lowerMaps_;
+    InfluenceMaps upperMaps_, lowerMaps_, randomMaps_;
+    std::mt19937 opening_;
     ComputerWork upperWork_, lowerWork_;
     std::array<int, 5> pairTotals_{};
     SelfPlayResult result_;

@@ -16,6 +16,10 @@ struct SelfPlayConfig {
     int lowerLevel = 3;
     bool upperFirst = true;
     bool keepMoves = false;  // fill SelfPlayResult::moves
+    // The first plies are drawn at random among the legal moves, so that a
+    // long soak visits many positions although the levels play alike.
+    int randomOpeningPlies = 0;
+    unsigned openingSeed = 0;
 };
 
 struct SelfPlayResult {
