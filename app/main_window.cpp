@@ -1,0 +1,204 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QThread>
+#include <QTime>
+#include <chrono>
+#include <thread>
+
+namespace tanukiban {
+
+namespace {
+
+QString qs(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    setWindowTitle(QStringLiteral("Tanukiban"));
+    view_ = new BoardView(this);
+    setCentralWidget(view_);
+    panel_ = std::make_unique<QtRecordPanel>(view_);
+    buildMenus();
+    // The window has one size; the layout keeps it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    timer_.setInterval(50);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+        if (Game* g = live()) g->Timer1_Timer();
+    });
+    view_->setPressHandler([this](int button, int shift, double x, double y) {
+        if (Game* g = live()) g->Form_MouseDown(button, shift, x, y);
+    });
+    panel_->setFileClickHandler([this](const std::string& name) {
+        if (Game* g = live()) g->File1_Click(name);
+    });
+    panel_->setWriteHandler([this] {
+        if (Game* g = live()) g->Command1_Click();
+    });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::attach(Game& game) {
+    game_ = &game;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* menus[3] = {nullptr, nullptr, nullptr};  // the open menu at each depth
+    const auto table = menuTable();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const MenuEntry& e = table[i];
+        const bool hasItems = i + 1 < table.size() && table[i + 1].depth > e.depth;
+        const MenuItem item = e.item;
+        if (hasItems) {
+            QMenu* menu = e.depth == 0 ? menuBar()->addMenu(qs(e.caption))
+                                       : menus[e.depth - 1]->addMenu(qs(e.caption));
+            menu->menuAction()->setObjectName(qs(e.name));
+            menus[e.depth] = menu;
+            actions_[item] = menu->menuAction();
+            // Opening a menu is an event of its own (it puts the record panel away).
+            QObject::connect(menu, &QMenu::aboutToShow, this, [this, item] {
+                if (Game* g = live()) g->menuCommand(item);
+            });
+            continue;
+        }
+        QAction* action = e.depth == 0 ? menuBar()->addAction(qs(e.caption))
+                                       : menus[e.depth - 1]->addAction(qs(e.caption));
+        action->setObjectName(qs(e.name));
+        action->setCheckable(e.checkable);
+        actions_[item] = action;
+        QObject::connect(action, &QAction::triggered, this, [this, action, item] {
+            // The handlers own the check marks: undo the toggle Qt made on the click.
+            if (action->isCheckable()) action->setChecked(!action->isChecked());
+            if (Game* g = live()) g->menuCommand(item);
+        });
+    }
+}
+
+QAction* MainWindow::action(MenuItem item) const {
+    auto it = actions_.find(item);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+Surface& MainWindow::surface() {
+    return view_->surface();
+}
+
+void MainWindow::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+    QMessageBox box(qtIcon(icon), qs(title), qs(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool MainWindow::askYesNo(std::string_view text, std::string_view title, MessageIcon icon) {
+    QMessageBox box(qtIcon(icon), qs(title), qs(text), QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MainWindow::setCaption(std::string_view caption) {
+    setWindowTitle(qs(caption));
+}
+
+void MainWindow::setBackgroundColour(int colour) {
+    view_->surface().fill(colour);
+}
+
+void MainWindow::placeWindow() {
+    if (isMaximized()) return;
+    move(0, 0);
+}
+
+std::int32_t MainWindow::windowHandle() const {
+    // The sound library takes a handle but needs none; any non-zero value serves.
+    return 1;
+}
+
+void MainWindow::setChecked(MenuItem item, bool checked) {
+    if (QAction* a = action(item)) a->setChecked(checked);
+}
+
+bool MainWindow::isChecked(MenuItem item) const {
+    const QAction* a = action(item);
+    return a && a->isChecked();
+}
+
+void MainWindow::setEnabled(MenuItem item, bool enabled) {
+    if (QAction* a = action(item)) a->setEnabled(enabled);
+}
+
+void MainWindow::setClockTimer(bool on) {
+    if (on && !quitting_) {
+        if (!timer_.isActive()) timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+bool MainWindow::clockTimerOn() const {
+    return timer_.isActive();
+}
+
+double MainWindow::secondsSinceMidnight() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void MainWindow::sleepWithoutEvents(double seconds) {
+    if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+RecordPanel& MainWindow::recordPanel() {
+    return *panel_;
+}
+
+void MainWindow::quit() {
+    quitting_ = true;
+    timer_.stop();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    Game* g = live();
+    if (!g) return;
+    int code = -1;
+    if (event->key() == Qt::Key_Escape) {
+        code = 27;
+    } else if (!event->text().isEmpty()) {
+        code = event->text().at(0).unicode();
+    }
+    if (code >= 0) g->Form_KeyPress(code);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!quitting_) {
+        if (Game* g = live()) g->Form_Unload();
+    }
+    event->accept();
+}
+
+}  // namespace tanukiban

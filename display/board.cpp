@@ -1,0 +1,99 @@
+#include "display/board.h"
+
+#include "display/pictures.h"
+#include "display/text.h"
+
+namespace tanukiban {
+
+void 描画_絵(Surface& s, int 駒種類, double 座標X, double 座標Y) {
+    if (findPicture(駒種類) == nullptr) return;
+    s.drawPicture(駒種類, 座標X, 座標Y);
+}
+
+void 描画_桝輪郭(Surface& s, int 描画色, double 座標X, double 座標Y) {
+    s.frameCell(描画色, 座標X, 座標Y);
+}
+
+void 描画_盤(Surface& s, const Grid& 盤) {
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            描画_絵(s, 盤[x][y], x, y);
+            描画_桝輪郭(s, 背景色, x, y);
+        }
+    }
+}
+
+void 描画_将棋盤桝(Surface& s) {
+    for (int x = 1; x <= 5; ++x)
+        for (int y = 1; y <= 5; ++y) 描画_桝輪郭(s, 桝枠色, x, y);
+}
+
+void 描画_背景(Surface& s, int IN_背景種類) {
+    for (int x = -4; x <= 23; ++x)
+        for (int y = -2; y <= 17; ++y)
+            if (x < 1 || x > 5 || y < 1 || y > 5) 描画_絵(s, IN_背景種類, x, y);
+}
+
+namespace {
+
+constexpr int kManFront[5] = {0, 歩MAN, 香MAN, 桂MAN, 銀MAN};
+constexpr int kManBack[5] = {0, 飛MAN, とMAN, 金MAN, 角MAN};
+constexpr int kComFront[5] = {0, 歩COM, 香COM, 桂COM, 銀COM};
+constexpr int kComBack[5] = {0, 飛COM, とCOM, 金COM, 角COM};
+
+}  // namespace
+
+void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類) {
+    for (int i = 1; i <= 4; ++i) {
+        const int r = i + 1;
+        描画_絵(s, 空桝, 自持盤X1, r);
+        描画_絵(s, 背景種類, 自持盤X1 + 1, r);
+        描画_桝輪郭(s, 背景色, 自持盤X1, r);
+        if (持駒MAN[i] > 0) {
+            描画_絵(s, kManFront[i], 自持盤X1, r);
+            描画_桝輪郭(s, 背景色, 自持盤X1, r);
+            描画_数値(s, 8.2, i + 1.3, 持駒MAN[i], 黒色, 0, 14);
+            描画_数値(s, 8.1, i + 1.2, 持駒MAN[i], 赤色, 0, 14);
+        }
+    }
+    for (int i = 1; i <= 4; ++i) {
+        const int r = i + 1;
+        描画_絵(s, 空桝, 自持盤X2, r);
+        描画_絵(s, 背景種類, 自持盤X2 + 1, r);
+        描画_桝輪郭(s, 背景色, 自持盤X2, r);
+        if (持駒MAN[i] > 0) {
+            描画_絵(s, kManBack[i], 自持盤X2, r);
+            描画_桝輪郭(s, 背景色, 自持盤X2, r);
+        }
+    }
+}
+
+void 描画_敵持盤(Surface& s, const Hand& 持駒COM, int 背景種類) {
+    for (int i = 1; i <= 4; ++i) {
+        const int pair = 5 - i;
+        描画_絵(s, 空桝, 敵持盤X1, i);
+        描画_絵(s, 背景種類, 敵持盤X1 + 1, i);
+        描画_桝輪郭(s, 背景色, 敵持盤X1, i);
+        if (持駒COM[pair] > 0) {
+            描画_絵(s, kComFront[pair], 敵持盤X1, i);
+            描画_桝輪郭(s, 背景色, 敵持盤X1, i);
+        }
+        // The tile of column 0 overlaps the left frame line of board column 1.
+        描画_桝輪郭(s, 背景色, 1, i);
+    }
+    for (int i = 1; i <= 4; ++i) {
+        const int pair = 5 - i;
+        描画_絵(s, 空桝, 敵持盤X2, i);
+        描画_絵(s, 背景種類, 敵持盤X2 + 1, i);
+        描画_桝輪郭(s, 背景色, 敵持盤X2, i);
+        if (持駒COM[pair] > 0) {
+            描画_絵(s, kComBack[pair], 敵持盤X2, i);
+            描画_桝輪郭(s, 背景色, 敵持盤X2, i);
+            描画_数値(s, -1.8, i + 0.3, 持駒COM[pair], 黒色, 0, 14);
+            描画_数値(s, -1.9, i + 0.2, 持駒COM[pair], 赤色, 0, 14);
+        }
+        描画_桝輪郭(s, 背景色, 1, i);
+    }
+}
+
+}  // namespace tanukiban

@@ -1,0 +1,49 @@
+#pragma once
+// The window's drawing surface as the drawing procedures see it. Positions
+// are in board cells, fractions allowed: cell (x, y) has its top-left corner
+// at (盤原点X + 桝幅·x, 盤原点Y + 桝高·y) twips. The surface keeps its picture;
+// nothing is ever redrawn on demand.
+#include <string_view>
+
+namespace tanukiban {
+
+struct TextStyle {
+    double points = 9;  // at 96 dots per inch
+    bool bold = false;
+    int colour = 0;  // palette index 0..15
+};
+
+class Surface {
+  public:
+    virtual ~Surface() = default;
+
+    // Opaque copy of the stored picture `code` (see display/pictures.h) at its
+    // natural size, top-left corner at cell (x, y).
+    virtual void drawPicture(int code, double x, double y) = 0;
+    // Unfilled outline from the cell's top-left corner to the top-left corner
+    // of the cell diagonally below it, so it shares its right and bottom lines
+    // with the neighbouring cells.
+    virtual void frameCell(int colour, double x, double y) = 0;
+    // Text with the top-left corner of its first character at (x, y).
+    virtual void drawText(double x, double y, std::string_view utf8, const TextStyle& style) = 0;
+    // Shows everything drawn so far at once.
+    virtual void refresh() = 0;
+
+    // The window font turns bold when the board labels are first drawn and
+    // stays bold for the rest of the run.
+    bool bold() const { return bold_; }
+    void setBold(bool bold) { bold_ = bold; }
+
+  private:
+    bool bold_ = false;
+};
+
+// Cell coordinates of a position given in twips, for the few texts placed that way.
+inline double cellXFromTwips(double twipsX) {
+    return (twipsX - 2200.0) / 600.0;
+}
+inline double cellYFromTwips(double twipsY) {
+    return (twipsY - 520.0) / 615.0;
+}
+
+}  // namespace tanukiban

@@ -1,0 +1,163 @@
+#include "display/text.h"
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+#include "display/board.h"
+#include "rules/pieces.h"
+
+namespace tanukiban {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> kKanjiNumerals{"",   "一", "二", "三", "四",
+                                                          "五", "六", "七", "八", "九"};
+constexpr std::array<std::string_view, 10> kWideDigits{"",   "１", "２", "３", "４",
+                                                       "５", "６", "７", "８", "９"};
+
+void print(Surface& s, double x, double y, std::string_view text, int colour, double size) {
+    s.drawText(x, y, text, TextStyle{size, s.bold(), colour});
+}
+
+// A shadow in black, then the text a tenth of a square up and to the left.
+void shadowed(Surface& s, double x, double y, std::string_view text, int colour, double size) {
+    print(s, x, y, text, 黒色, size);
+    print(s, x - 0.1, y - 0.1, text, colour, size);
+}
+
+}  // namespace
+
+void 描画_数値(Surface& s, double 入力X, double 入力Y, std::string_view 数値, int 色, int モード,
+               double フォントサイズ) {
+    if (モード == 0) {
+        print(s, 入力X, 入力Y, 数値, 色, フォントサイズ);
+    } else if (モード == 1) {
+        // Only a single digit 1..9 has a numeral.
+        if (数値.size() == 1 && 数値[0] >= '1' && 数値[0] <= '9')
+            print(s, 入力X, 入力Y, kKanjiNumerals[数値[0] - '0'], 色, フォントサイズ);
+    }
+}
+
+void 描画_数値(Surface& s, double 入力X, double 入力Y, int 数値, int 色, int モード,
+               double フォントサイズ) {
+    描画_数値(s, 入力X, 入力Y, std::to_string(数値), 色, モード, フォントサイズ);
+}
+
+std::string_view 文字列表(int 数値) {
+    static constexpr std::array<std::string_view, 21> kHandicap{
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級",
+    };
+    if (数値 >= -10 && 数値 <= 10) return kHandicap[数値 + 10];
+    if (数値 == 99) return "手目";
+    return {};
+}
+
+void 描画_文字列(Surface& s, double 入力X, double 入力Y, int 数値, int 色, double サイズ) {
+    const std::string_view text = 文字列表(数値);
+    if (text.empty()) return;
+    // A fixed offset of 120 and 160 twips beyond the cell position.
+    print(s, 入力X + 120.0 / 桝幅, 入力Y + 160.0 / 桝高, text, 色, サイズ);
+}
+
+void 描画_移動駒種類(Surface& s, double 入力X, double 入力Y, std::string_view 駒文字, int 色) {
+    print(s, 入力X, 入力Y, 駒文字, 色, 12);
+}
+
+std::string 文字列変換(int IN_文字列) {
+    if (IN_文字列 >= 1 && IN_文字列 <= 9) return std::string(kWideDigits[IN_文字列]);
+    if (IN_文字列 >= 1001 && IN_文字列 <= 1009)
+        return std::string(kKanjiNumerals[IN_文字列 - 1000]);
+    switch (std::abs(IN_文字列)) {
+        case 10:
+            return "歩";
+        case 11:
+            return "と";
+        case 20:
+            return "香";
+        case 30:
+            return "桂";
+        case 100:
+            return "銀";
+        case 110:
+            return "金";
+        case 800:
+            return "角";
+        case 900:
+            return "飛";
+        case 950:
+            return "王";
+        default:
+            return {};
+    }
+}
+
+std::string 変換_数字から文字(long long I_数字) {
+    std::string text = std::to_string(I_数字);
+    if (text.size() == 1) return "0" + text;
+    if (text.size() == 2) return text;
+    return {};
+}
+
+void 描画_桝_数値(Surface& s) {
+    s.setBold(true);
+    for (int x = 1; x <= 5; ++x) {
+        描画_数値(s, x + 0.2, 0.5, 6 - x, 黒色, 0, 16);
+        描画_数値(s, x + 0.1, 0.4, 6 - x, 白色, 0, 16);
+    }
+    for (int y = 1; y <= 5; ++y) {
+        描画_数値(s, 6.2, y + 0.4, y, 黒色, 1, 12);
+        描画_数値(s, 6.1, y + 0.3, y, 白色, 1, 12);
+    }
+}
+
+void 描画_手数(Surface& s, int 背景種類, int 数値, int /*色*/) {
+    描画_絵(s, 背景種類, 11, 3);
+    描画_絵(s, 背景種類, 12, 3);
+    // The number moves left as it grows, so its last digit stays in place.
+    const double x = 数値 < 10 ? 11.3 : 数値 < 100 ? 11.2 : 11.1;
+    描画_数値(s, x, 3.4, 数値, 黒色, 0, 12);
+    描画_数値(s, x - 0.1, 3.3, 数値, 白色, 0, 12);
+    描画_文字列(s, 11.9, 3.2, 99, 黒色, 10);
+    描画_文字列(s, 11.8, 3.1, 99, 白色, 10);
+}
+
+void 描画_レベル(Surface& s, int IN_LEVEL) {
+    shadowed(s, -1.9, 0.2, "LEVEL", 白色, 10);
+    shadowed(s, -0.6, 0.2, std::to_string(IN_LEVEL), 白色, 12);
+}
+
+void 描画_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番, int 移動先X,
+                   int 移動先Y, int 移動駒, int 駒色) {
+    消去_移動結果(s, 背景種類, 手番COM, 手番MAN, IN_手番);
+    double y = 0, column = 0, row = 0, piece = 0;
+    if (IN_手番 == 手番COM) {
+        y = 6.5, column = -1.5, row = -1.1, piece = -0.5;
+    } else if (IN_手番 == 手番MAN) {
+        y = 2.5, column = 11.5, row = 11.9, piece = 12.5;
+    } else {
+        return;
+    }
+    const std::string texts[3] = {文字列変換(6 - 移動先X), 文字列変換(1000 + 移動先Y),
+                                  文字列変換(移動駒)};
+    const double xs[3] = {column, row, piece};
+    for (int i = 0; i < 3; ++i) {
+        描画_移動駒種類(s, xs[i], y, texts[i], 黒色);
+        描画_移動駒種類(s, xs[i] - 0.1, y - 0.1, texts[i], 駒色);
+    }
+}
+
+void 消去_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番) {
+    if (IN_手番 == 手番COM) {
+        for (int x = -2; x <= 0; ++x) 描画_絵(s, 背景種類, x, 6);
+    } else if (IN_手番 == 手番MAN) {
+        for (int x = 11; x <= 13; ++x) 描画_絵(s, 背景種類, x, 2);
+    }
+}
+
+}  // namespace tanukiban

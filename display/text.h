@@ -1,0 +1,46 @@
+#pragma once
+// Text on the window: board labels, move counter, level, last-move marks,
+// and the conversions they use. Every status text is drawn twice, a black
+// shadow first and the text itself a tenth of a square up and to the left.
+#include <string>
+#include <string_view>
+
+#include "display/surface.h"
+
+namespace tanukiban {
+
+// Mode 0 prints 数値 as it is; mode 1 prints the kanji numeral of 1..9 and
+// nothing for other values.
+void 描画_数値(Surface& s, double 入力X, double 入力Y, int 数値, int 色, int モード,
+               double フォントサイズ);
+void 描画_数値(Surface& s, double 入力X, double 入力Y, std::string_view 数値, int 色, int モード,
+               double フォントサイズ);
+
+// The handicap grade texts (−10..10) and "手目" (99), 120 and 160 twips
+// beyond the cell position; other values print nothing.
+void 描画_文字列(Surface& s, double 入力X, double 入力Y, int 数値, int 色, double サイズ);
+// The text 駒文字 in size 12.
+void 描画_移動駒種類(Surface& s, double 入力X, double 入力Y, std::string_view 駒文字, int 色);
+
+// 1..9 → "１".."９", 1001..1009 → "一".."九", a piece code → its kanji,
+// anything else → "".
+std::string 文字列変換(int IN_文字列);
+// Decimal text padded to two characters; longer numbers give "".
+std::string 変換_数字から文字(long long I_数字);
+// The text 描画_文字列 prints for 数値 ("" when none).
+std::string_view 文字列表(int 数値);
+
+// Column numbers above the board and row numerals to its right; turns the font bold.
+void 描画_桝_数値(Surface& s);
+// The ply counter and "手目" right of the board; 色 is not used.
+void 描画_手数(Surface& s, int 背景種類, int 数値, int 色);
+// "LEVEL" and the level above the upper player's stand.
+void 描画_レベル(Surface& s, int IN_LEVEL);
+
+// The last move of side IN_手番 as column, row and piece, e.g. ３四銀; a side
+// that is neither 手番COM nor 手番MAN draws nothing.
+void 描画_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番, int 移動先X,
+                   int 移動先Y, int 移動駒, int 駒色);
+void 消去_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番);
+
+}  // namespace tanukiban

@@ -1,0 +1,99 @@
+// Menu commands to their handlers.
+#include "flow/game.h"
+
+namespace tanukiban {
+
+void Game::menuCommand(MenuItem item) {
+    if (ended_) return;
+    switch (item) {
+        case MenuItem::TAIKYOKU:
+            TAIKYOKU_Click();
+            break;
+        case MenuItem::START:
+            START_Click();
+            break;
+        case MenuItem::SENTE:
+            SENTE_Click();
+            break;
+        case MenuItem::GOTE:
+            GOTE_Click();
+            break;
+        case MenuItem::LEVEL1:
+            LEVEL1_Click();
+            break;
+        case MenuItem::LEVEL2:
+            LEVEL2_Click();
+            break;
+        case MenuItem::LEVEL3:
+            LEVEL3_Click();
+            break;
+        case MenuItem::OWARI:
+            OWARI_Click();
+            break;
+        case MenuItem::STOP:
+            STOP_Click();
+            break;
+        case MenuItem::CANCEL:
+            CANCEL_Click();
+            break;
+        case MenuItem::REVERSE:
+            REVERSE_Click();
+            break;
+        case MenuItem::REPLAY:
+            REPLAY_Click();
+            break;
+        case MenuItem::AFTER:
+            AFTER_Click();
+            break;
+        case MenuItem::LBEL_UP:
+            LBEL_UP_Click();
+            break;
+        case MenuItem::LEBEL_DOWN:
+            LEBEL_DOWN_Click();
+            break;
+        case MenuItem::KIFU_READ:
+            KIFU_READ_Click();
+            break;
+        case MenuItem::KIFU_WRITE:
+            KIFU_WRITE_Click();
+            break;
+        case MenuItem::OPTION:
+            OPTION_Click();
+            break;
+        case MenuItem::MIDORI:
+            MIDORI_Click();
+            break;
+        case MenuItem::TATAMI:
+            TATAMI_Click();
+            break;
+        case MenuItem::TAKE:
+            TAKE_Click();
+            break;
+        case MenuItem::UCHU:
+            UCHU_Click();
+            break;
+        case MenuItem::RENGA:
+            RENGA_Click();
+            break;
+        case MenuItem::SIDOU:
+            SIDOU_Click();
+            break;
+        case MenuItem::KEIKA:
+            KEIKA_Click();
+            break;
+        case MenuItem::BGM:
+            BGM_Click();
+            break;
+        case MenuItem::VER:
+            VER_Click();
+            break;
+        // Submenus and the record menu itself do nothing when opened.
+        case MenuItem::MATCH_MAN:
+        case MenuItem::START2:
+        case MenuItem::LEVEL:
+        case MenuItem::KIFU:
+            break;
+    }
+}
+
+}  // namespace tanukiban

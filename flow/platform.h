@@ -1,0 +1,72 @@
+#pragma once
+// The game's only door to the desktop. The Qt window implements it; tests use
+// a recording fake.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "display/surface.h"
+#include "flow/menu_items.h"
+
+namespace tanukiban {
+
+enum class MessageIcon { None, Information, Exclamation, Critical, Question };
+
+// The text boxes of the record panel: file name, game title, first player,
+// second player.
+enum class RecordBox { Text1, Text2, Text3, Text4 };
+
+// The record file panel's controls on the main window; all start hidden.
+class RecordPanel {
+  public:
+    virtual ~RecordPanel() = default;
+    // The drive list, the folder list and the file list.
+    virtual void setListsVisible(bool drive, bool folder, bool files) = 0;
+    // The four labels, the four text boxes and the "RETURN" button.
+    virtual void setWritePanelVisible(bool visible) = 0;
+    virtual std::string text(RecordBox box) const = 0;
+    virtual void setText(RecordBox box, std::string_view utf8) = 0;
+    // The folder the file list shows; records are read from and written to it.
+    virtual std::string folder() const = 0;
+    virtual void refreshFiles() = 0;
+};
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    virtual Surface& surface() = 0;
+
+    // Modal boxes; they return when the player has answered.
+    virtual void showMessage(std::string_view text, std::string_view title,
+                             MessageIcon icon = MessageIcon::None) = 0;
+    // True for Yes.
+    virtual bool askYesNo(std::string_view text, std::string_view title,
+                          MessageIcon icon = MessageIcon::None) = 0;
+
+    virtual void setCaption(std::string_view caption) = 0;
+    virtual void setBackgroundColour(int colour) = 0;
+    // Puts the window at the top-left corner with its fixed size, unless it is maximised.
+    virtual void placeWindow() = 0;
+    virtual std::int32_t windowHandle() const = 0;
+
+    virtual void setChecked(MenuItem item, bool checked) = 0;
+    virtual bool isChecked(MenuItem item) const = 0;
+    virtual void setEnabled(MenuItem item, bool enabled) = 0;
+
+    // The clock timer (Timer1), ticking every 50 ms while on.
+    virtual void setClockTimer(bool on) = 0;
+    virtual bool clockTimerOn() const = 0;
+    // Seconds since midnight, with fractions.
+    virtual double secondsSinceMidnight() const = 0;
+    // Blocks for about that long without taking any event.
+    virtual void sleepWithoutEvents(double seconds) = 0;
+
+    virtual RecordPanel& recordPanel() = 0;
+
+    // Ends the program once the running handler has returned; no event is
+    // delivered after it.
+    virtual void quit() = 0;
+};
+
+}  // namespace tanukiban

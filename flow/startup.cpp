@@ -1,0 +1,66 @@
+// Start-up and shutdown of the main window.
+#include "flow/game.h"
+
+namespace tanukiban {
+
+Game::Game(Platform& platform, SoundLibrary& sound) : platform_(platform), sound_(sound) {}
+
+void Game::Form_Load() {
+    sound_.初期化_サウンド(platform_.windowHandle());
+    sounds_.音_その他 = sound_.読込_WAVファイル("その他.wav", 3);
+    sounds_.音_禁止 = sound_.読込_WAVファイル("禁止.wav", 3);
+    sounds_.音_駒打音 = sound_.読込_WAVファイル("駒打音.wav", 3);
+    sounds_.音_BGM = sound_.読込_WAVファイル("BGM.wav", 1);
+
+    setConstants();
+    読込_環境設定ファイル();
+    初期設定();
+    platform_.placeWindow();
+}
+
+void Game::setConstants() {
+    // The piece codes, sides, colours and geometry are compile-time constants
+    // (rules/pieces.h); these are the variables start-up gives a value.
+    state_.手番COM = 先手;
+    state_.手番MAN = 後手;
+    state_.COMレベル = 3;
+    platform_.setChecked(MenuItem::LEVEL3, true);
+    state_.棋譜モード = NG;
+    options_.移動指導フラグ = NG;
+    state_.手順最大数 = 0;
+    options_.移動指導色 = 桝枠色;
+    platform_.setBackgroundColour(背景色);
+}
+
+void Game::Form_KeyPress(int KeyAscii) {
+    if (ended_) return;
+    if (KeyAscii == 27) endProgram();
+}
+
+void Game::Form_Unload() {
+    endProgram();
+}
+
+void Game::初期設定() {
+    tanukiban::初期設定(state_);
+    platform_.setClockTimer(false);
+    画面_再描画();
+}
+
+void Game::終了処理() {
+    sound_.dsFree(sounds_.音_その他);
+    sound_.dsFree(sounds_.音_禁止);
+    sound_.dsFree(sounds_.音_駒打音);
+    sound_.dsFree(sounds_.音_BGM);
+    sound_.終了_サウンド();
+}
+
+void Game::endProgram() {
+    if (ended_) return;
+    終了処理();
+    ended_ = true;
+    platform_.setClockTimer(false);
+    platform_.quit();
+}
+
+}  // namespace tanukiban

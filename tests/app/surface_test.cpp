@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFontInfo>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/qt_surface.h"
+#include "display/redraw.h"
+#include "rules/state.h"
+
+// The time budget holds for optimised builds; instrumented ones only report.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TIMING_INSTRUMENTED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || !defined(NDEBUG)
+#define TIMING_INSTRUMENTED 1
+#endif
+#ifndef TIMING_INSTRUMENTED
+#define TIMING_INSTRUMENTED 0
+#endif
+
+namespace tanukiban {
+namespace {
+
+// Pixel of the surface at a logical position.
+QColor pixelAt(QtSurface& s, double x, double y) {
+    const QImage& img = s.image();
+    const qreal dpr = img.devicePixelRatio();
+    return img.pixelColor(static_cast<int>(x * dpr), static_cast<int>(y * dpr));
+}
+
+// Logical pixel of the middle of cell (x, y).
+QPointF cellCentre(double x, double y) {
+    return QPointF((2200 + 600 * x + 300) / 15.0, (520 + 615 * y + 307) / 15.0);
+}
+
+TEST(描画面, 絵は桝の位置に描かれる) {
+    for (double dpr : {1.0, 2.0}) {
+        QtSurface s(dpr);
+        ASSERT_TRUE(s.hasAllPictures()) << "every picture is embedded";
+        s.drawPicture(背景_煉瓦, 3, 3);
+        s.drawPicture(背景_緑, 4, 3);
+        const QPointF c = cellCentre(3, 3);
+        EXPECT_NE(pixelAt(s, c.x(), c.y()), QColor(0, 128, 0)) << dpr;
+        EXPECT_EQ(pixelAt(s, cellCentre(4, 3).x(), cellCentre(4, 3).y()), QColor(0, 128, 0));
+        // Cell (3, 3) starts at 4000 twips, 266.7 pixels.
+        EXPECT_EQ(s.snapX(4000), std::round(4000 / 15.0 * dpr) / dpr);
+    }
+}
+
+TEST(描画面, 枠は次の桝の最初の画素に重なる) {
+    QtSurface s(1.0);
+    s.fill(15);
+    s.frameCell(12, 1, 1);
+    // Cell (1, 1): 2800..3400 twips across, 1135..1750 down: pixels 187..227, 76..117.
+    EXPECT_EQ(pixelAt(s, 187, 90), QColor(255, 0, 0));
+    EXPECT_EQ(pixelAt(s, 227, 90), QColor(255, 0, 0));
+    EXPECT_EQ(pixelAt(s, 200, 76), QColor(255, 0, 0));
+    EXPECT_EQ(pixelAt(s, 200, 117), QColor(255, 0, 0));
+    EXPECT_EQ(pixelAt(s, 200, 90), QColor(255, 255, 255));
+    EXPECT_EQ(pixelAt(s, 228, 90), QColor(255, 255, 255));
+}
+
+TEST(描画面, 文字は明朝で太さと色が付く) {
+    const QFont f(QString::fromUtf8(QtSurface::kFontFamily));
+    EXPECT_EQ(QFontInfo(f).family(), QStringLiteral("IPAPMincho"));
+
+    QtSurface s(1.0);
+    s.fill(0);
+    s.drawText(1, 1, "表", TextStyle{15, true, 15});
+    // Some white ink lands in the cell below-right of the text's corner.
+    const QImage& img = s.image();
+    int white = 0;
+    for (int y = 76; y < 117; ++y)
+        for (int x = 187; x < 227; ++x) white += img.pixelColor(x, y) == QColor(255, 255, 255);
+    EXPECT_GT(white, 20);
+}
+
+TEST(描画面, 文字の大きさは96dpiの点) {
+    QtSurface s(1.0);
+    s.fill(0);
+    // A full-width block character at 12 points is 16 pixels tall at 96 dpi.
+    s.drawText(1, 1, "■", TextStyle{12, false, 15});
+    const QImage& img = s.image();
+    int top = 1000, bottom = -1;
+    for (int y = 60; y < 140; ++y)
+        for (int x = 180; x < 230; ++x)
+            if (img.pixelColor(x, y).red() > 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(bottom, top);
+    const int height = bottom - top + 1;
+    EXPECT_GE(height, 12);
+    EXPECT_LE(height, 17);
+    EXPECT_GE(top, 76) << "the text hangs below its position";
+}
+
+TEST(性能, 全体の再描画は5ms以内) {
+    for (double dpr : {1.0, 2.0}) {
+        QElapsedTimer made;
+        made.start();
+        QtSurface s(dpr);
+        std::printf("surface with its pictures at device pixel ratio %.0f: %.2f ms\n", dpr,
+                    made.nsecsElapsed() / 1e6);
+        GameState g;
+        初期設定(g);
+        g.持駒MAN = {0, 1, 2, 1, 1};
+        g.持駒COM = {0, 2, 1, 1, 1};
+        QElapsedTimer first;
+        first.start();
+        画面_再描画(s, g, 背景_竹, true);  // the first run loads fonts and glyphs
+        s.image();
+        std::printf("first full redraw at device pixel ratio %.0f: %.2f ms\n", dpr,
+                    first.nsecsElapsed() / 1e6);
+        std::vector<double> ms;
+        for (int i = 0; i < 20; ++i) {
+            QElapsedTimer t;
+            t.start();
+            画面_再描画(s, g, 背景_竹, true);
+            s.image();  // everything is on the image
+            ms.push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::sort(ms.begin(), ms.end());
+        std::printf("full redraw at device pixel ratio %.0f: median %.2f ms, worst %.2f ms\n", dpr,
+                    ms[ms.size() / 2], ms.back());
+        if (!TIMING_INSTRUMENTED) {
+            EXPECT_LE(ms[ms.size() / 2], 5.0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tanukiban

@@ -1,0 +1,78 @@
+#include "tests/flow/support/fake_platform.h"
+
+#include <cmath>
+
+namespace tanukiban::testing {
+
+void FakeRecordPanel::setListsVisible(bool drive, bool folder, bool files) {
+    driveVisible = drive;
+    folderVisible = folder;
+    filesVisible = files;
+    ++visibilityCalls;
+}
+
+std::string FakeRecordPanel::text(RecordBox box) const {
+    auto it = texts.find(box);
+    return it == texts.end() ? std::string() : it->second;
+}
+
+void FakePlatform::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
+    messages.push_back({std::string(text), std::string(title), icon, false, false});
+    log.push_back("message:" + std::string(title) + ":" + std::string(text));
+}
+
+bool FakePlatform::askYesNo(std::string_view text, std::string_view title, MessageIcon icon) {
+    bool answer = defaultAnswer;
+    if (answers.empty()) {
+        ++unscriptedQuestions;
+    } else {
+        answer = answers.front();
+        answers.pop_front();
+    }
+    messages.push_back({std::string(text), std::string(title), icon, true, answer});
+    log.push_back("question:" + std::string(title) + ":" + std::string(text) + ":" +
+                  (answer ? "yes" : "no"));
+    return answer;
+}
+
+void FakePlatform::setCaption(std::string_view text) {
+    caption = std::string(text);
+    captions.push_back(caption);
+}
+
+bool FakePlatform::isChecked(MenuItem item) const {
+    auto it = checks.find(item);
+    return it != checks.end() && it->second;
+}
+
+bool FakePlatform::isEnabled(MenuItem item) const {
+    auto it = enabled_.find(item);
+    return it == enabled_.end() || it->second;
+}
+
+void FakePlatform::setClockTimer(bool on) {
+    timerOn = on;
+    timerChanges.push_back(on);
+}
+
+void FakePlatform::advance(double seconds) {
+    now = std::fmod(now + seconds, 86400.0);
+}
+
+void FakePlatform::sleepWithoutEvents(double seconds) {
+    slept += seconds;
+    advance(seconds);
+}
+
+void FakePlatform::quit() {
+    ++quitCount;
+    log.push_back("quit");
+}
+
+std::vector<std::string> FakePlatform::messageTexts() const {
+    std::vector<std::string> out;
+    for (const ShownMessage& m : messages) out.push_back(m.text);
+    return out;
+}
+
+}  // namespace tanukiban::testing

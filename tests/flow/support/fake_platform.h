@@ -1,0 +1,86 @@
+#pragma once
+// A Platform with no desktop behind it: answers Yes/No boxes from a script,
+// runs a clock that only moves when told or slept on, and keeps everything
+// shown, drawn and switched for tests to assert on.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "flow/platform.h"
+#include "tests/flow/support/recording_surface.h"
+
+namespace tanukiban::testing {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MessageIcon icon = MessageIcon::None;
+    bool yesNo = false;
+    bool answer = false;  // Yes, for a Yes/No box
+};
+
+class FakeRecordPanel : public RecordPanel {
+  public:
+    void setListsVisible(bool drive, bool folder, bool files) override;
+    void setWritePanelVisible(bool visible) override { writePanelVisible = visible; }
+    std::string text(RecordBox box) const override;
+    void setText(RecordBox box, std::string_view utf8) override { texts[box] = std::string(utf8); }
+    std::string folder() const override { return folderPath; }
+    void refreshFiles() override { ++refreshCount; }
+
+    bool driveVisible = false, folderVisible = false, filesVisible = false;
+    bool writePanelVisible = false;
+    std::map<RecordBox, std::string> texts;
+    std::string folderPath = ".";
+    int refreshCount = 0;
+    int visibilityCalls = 0;
+};
+
+class FakePlatform : public Platform {
+  public:
+    Surface& surface() override { return drawn; }
+    void showMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
+    bool askYesNo(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void setCaption(std::string_view caption) override;
+    void setBackgroundColour(int colour) override { backgroundColour = colour; }
+    void placeWindow() override { ++placeCount; }
+    std::int32_t windowHandle() const override { return 1; }
+    void setChecked(MenuItem item, bool checked) override { checks[item] = checked; }
+    bool isChecked(MenuItem item) const override;
+    void setEnabled(MenuItem item, bool enabled) override { enabled_[item] = enabled; }
+    void setClockTimer(bool on) override;
+    bool clockTimerOn() const override { return timerOn; }
+    double secondsSinceMidnight() const override { return now; }
+    void sleepWithoutEvents(double seconds) override;
+    RecordPanel& recordPanel() override { return panel; }
+    void quit() override;
+
+    bool isEnabled(MenuItem item) const;
+    // Moves the clock on, wrapping at midnight.
+    void advance(double seconds);
+    // The boxes shown, oldest first; messageTexts() for quick comparisons.
+    std::vector<std::string> messageTexts() const;
+
+    RecordingSurface drawn;
+    FakeRecordPanel panel;
+    std::vector<ShownMessage> messages;
+    std::deque<bool> answers;   // scripted Yes (true) / No (false) answers
+    bool defaultAnswer = true;  // when the script has run out
+    int unscriptedQuestions = 0;
+    std::map<MenuItem, bool> checks;
+    std::map<MenuItem, bool> enabled_;
+    std::string caption;
+    std::vector<std::string> captions;
+    bool timerOn = false;
+    std::vector<bool> timerChanges;
+    double now = 12 * 3600.0;
+    double slept = 0;  // total seconds waited without events
+    int backgroundColour = -1;
+    int placeCount = 0;
+    int quitCount = 0;
+    // One line per platform call that matters for ordering, e.g. "message:開始:…".
+    std::vector<std::string> log;
+};
+
+}  // namespace tanukiban::testing

@@ -1,0 +1,29 @@
+#pragma once
+// A game object wired to the fakes, for scenario tests.
+#include "flow/game.h"
+#include "tests/flow/support/fake_platform.h"
+#include "tests/flow/support/recording_sound.h"
+#include "tests/flow/support/scoped_work_dir.h"
+
+namespace tanukiban::testing {
+
+struct GameHarness {
+    ScopedWorkDir workDir;  // the game's files land in a fresh folder
+    FakePlatform platform;
+    RecordingSound sound;
+    Game game{platform, sound};
+
+    GameHarness() { sound.log = &platform.log; }
+
+    // The window is created: sounds, constants, settings, initial position.
+    void start() { game.Form_Load(); }
+
+    // A press of the mouse in the middle of cell (x, y).
+    void click(int x, int y) {
+        game.Form_MouseDown(1, 0, 盤原点X + 桝幅 * x + 桝幅 / 2.0, 盤原点Y + 桝高 * y + 桝高 / 2.0);
+    }
+
+    void menu(MenuItem item) { game.menuCommand(item); }
+};
+
+}  // namespace tanukiban::testing

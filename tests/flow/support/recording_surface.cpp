@@ -1,0 +1,67 @@
+#include "tests/flow/support/recording_surface.h"
+
+#include <cmath>
+
+namespace tanukiban::testing {
+
+bool samePosition(double a, double b) {
+    return std::fabs(a - b) < 1e-6;
+}
+
+void RecordingSurface::drawPicture(int code, double x, double y) {
+    calls.push_back({DrawCall::Kind::Picture, code, x, y, {}, {}});
+}
+
+void RecordingSurface::frameCell(int colour, double x, double y) {
+    calls.push_back({DrawCall::Kind::Frame, colour, x, y, {}, {}});
+}
+
+void RecordingSurface::drawText(double x, double y, std::string_view utf8, const TextStyle& style) {
+    calls.push_back({DrawCall::Kind::Text, style.colour, x, y, std::string(utf8), style});
+}
+
+void RecordingSurface::refresh() {
+    calls.push_back({DrawCall::Kind::Refresh, 0, 0, 0, {}, {}});
+}
+
+std::optional<int> RecordingSurface::pictureAt(double x, double y) const {
+    for (auto it = calls.rbegin(); it != calls.rend(); ++it)
+        if (it->kind == DrawCall::Kind::Picture && samePosition(it->x, x) && samePosition(it->y, y))
+            return it->code;
+    return std::nullopt;
+}
+
+std::optional<int> RecordingSurface::frameAt(double x, double y) const {
+    for (auto it = calls.rbegin(); it != calls.rend(); ++it)
+        if (it->kind == DrawCall::Kind::Frame && samePosition(it->x, x) && samePosition(it->y, y))
+            return it->code;
+    return std::nullopt;
+}
+
+std::vector<DrawCall> RecordingSurface::texts() const {
+    std::vector<DrawCall> out;
+    for (const DrawCall& c : calls)
+        if (c.kind == DrawCall::Kind::Text) out.push_back(c);
+    return out;
+}
+
+std::optional<DrawCall> RecordingSurface::textAt(double x, double y) const {
+    for (auto it = calls.rbegin(); it != calls.rend(); ++it)
+        if (it->kind == DrawCall::Kind::Text && samePosition(it->x, x) && samePosition(it->y, y))
+            return *it;
+    return std::nullopt;
+}
+
+bool RecordingSurface::hasText(std::string_view text) const {
+    for (const DrawCall& c : calls)
+        if (c.kind == DrawCall::Kind::Text && c.text == text) return true;
+    return false;
+}
+
+int RecordingSurface::count(DrawCall::Kind kind) const {
+    int n = 0;
+    for (const DrawCall& c : calls) n += c.kind == kind;
+    return n;
+}
+
+}  // namespace tanukiban::testing

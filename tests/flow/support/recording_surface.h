@@ -1,0 +1,45 @@
+#pragma once
+// A Surface that keeps every drawing call, in order, for tests to assert on.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "display/surface.h"
+
+namespace tanukiban::testing {
+
+struct DrawCall {
+    enum class Kind { Picture, Frame, Text, Refresh };
+    Kind kind;
+    int code = 0;  // picture code, or frame/text colour
+    double x = 0, y = 0;
+    std::string text;
+    TextStyle style;
+};
+
+class RecordingSurface : public Surface {
+  public:
+    void drawPicture(int code, double x, double y) override;
+    void frameCell(int colour, double x, double y) override;
+    void drawText(double x, double y, std::string_view utf8, const TextStyle& style) override;
+    void refresh() override;
+
+    std::vector<DrawCall> calls;
+    void clear() { calls.clear(); }
+
+    // The picture last drawn with its corner at cell (x, y), as a player would see it.
+    std::optional<int> pictureAt(double x, double y) const;
+    // The colour of the last frame drawn round cell (x, y).
+    std::optional<int> frameAt(double x, double y) const;
+    // Every text call, in order.
+    std::vector<DrawCall> texts() const;
+    // The text call that printed exactly this at (x, y), if any.
+    std::optional<DrawCall> textAt(double x, double y) const;
+    bool hasText(std::string_view text) const;
+    int count(DrawCall::Kind kind) const;
+};
+
+// Cell positions compare equal within rounding of the fractions used.
+bool samePosition(double a, double b);
+
+}  // namespace tanukiban::testing

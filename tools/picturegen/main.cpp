@@ -1,0 +1,102 @@
+// Writes every picture of the game into a folder, at twice its natural size,
+// with the resource list that embeds them: tanukiban-picturegen ASSETS_DIR
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+#include "display/pictures.h"
+#include "pieces.h"
+#include "rules/pieces.h"
+#include "tiles.h"
+#include "title.h"
+
+using namespace picturegen;
+
+namespace {
+
+QImage makePicture(int code) {
+    using namespace tanukiban;
+    static const std::map<int, QString> letters = {{10, "歩"},  {11, "と"},  {20, "香"},
+                                                   {30, "桂"},  {100, "銀"}, {110, "金"},
+                                                   {800, "角"}, {900, "飛"}, {950, "王"}};
+    if (code == 空桝) return woodSquare();
+    if (isPieceCode(code)) {
+        const int kind = code < 0 ? -code : code;
+        return piece(letters.at(kind), kind == 11 ? kRedInk : kInk, code > 0);
+    }
+    if (code >= UE_KURO1 && code <= UE_KURO5) return turningFrame(code - UE_KURO1 + 1, kInk, true);
+    if (code >= SITA_KURO1 && code <= SITA_KURO5)
+        return turningFrame(code - SITA_KURO1 + 1, kInk, false);
+    static const int akaFrames[] = {1, 2, 4, 5};
+    if (code >= UE_AKA1 && code <= UE_AKA5)
+        return turningFrame(akaFrames[code - UE_AKA1], kRedInk, true);
+    if (code >= SITA_AKA1 && code <= SITA_AKA5)
+        return turningFrame(akaFrames[code - SITA_AKA1], kRedInk, false);
+    switch (code) {
+        case 背景_緑:
+            return greenTile();
+        case 背景_畳:
+            return tatamiTile();
+        case 背景_竹:
+            return bambooTile();
+        case 背景_宇宙:
+            return spaceTile();
+        case 背景_煉瓦:
+            return brickTile();
+        case 題字:
+            return titlePicture();
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tanukiban-picturegen ASSETS_DIR\n");
+        return 2;
+    }
+    if (QFontInfo(QFont(QStringLiteral("IPAMincho"))).family() != QStringLiteral("IPAMincho"))
+        std::fprintf(stderr, "warning: the IPAMincho font is missing; lettering will differ\n");
+
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", argv[1]);
+        return 1;
+    }
+    QFile qrc(dir.filePath(QStringLiteral("pictures.qrc")));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(qrc.fileName()));
+        return 1;
+    }
+    QTextStream list(&qrc);
+    list << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/pictures\">\n";
+    for (const tanukiban::PictureInfo& info : tanukiban::pictureTable()) {
+        const QImage img = makePicture(info.code);
+        const QString name =
+            QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size())) +
+            QStringLiteral(".png");
+        if (img.width() != 2 * info.width || img.height() != 2 * info.height) {
+            std::fprintf(stderr, "%s has the wrong size\n", qPrintable(name));
+            return 1;
+        }
+        if (!img.save(dir.filePath(name), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            return 1;
+        }
+        list << "  <file>" << name << "</file>\n";
+    }
+    list << "</qresource>\n</RCC>\n";
+    return 0;
+}
