@@ -3,7 +3,11 @@
 #include <QDateTime>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+#include <string>
+#include <unistd.h>
 
 #include "app/locale_setup.h"
 #include "app/main_window.h"
@@ -15,9 +19,35 @@
 // Start-up timing for measurement: QT_LOGGING_RULES="tanukiban.startup.info=true".
 Q_LOGGING_CATEGORY(lcStartup, "tanukiban.startup", QtWarningMsg)
 
+namespace {
+
+// While the application object is made, a platform that cannot start (no
+// display, say) would print several lines and abort; say it in one line and
+// exit instead.
+std::string startupWarning;
+
+void startupMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (startupWarning.empty()) startupWarning = message.toStdString();
+        return;
+    }
+    const std::string reason = startupWarning.empty() ? message.toStdString() : startupWarning;
+    std::fprintf(stderr, "tanukiban: the window cannot be opened: %s\n", reason.c_str());
+    _exit(1);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
+        std::getenv("WAYLAND_DISPLAY") == nullptr) {
+        std::fprintf(stderr, "tanukiban: the window cannot be opened: no display (DISPLAY is not set)\n");
+        return 1;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     qCInfo(lcStartup, "application %lld ms", QDateTime::currentMSecsSinceEpoch() - started);
     tanukiban::installJapanese(app);
     qCInfo(lcStartup, "locale %lld ms", QDateTime::currentMSecsSinceEpoch() - started);

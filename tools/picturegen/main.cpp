@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
@@ -98,5 +99,18 @@ int main(int argc, char** argv) {
         list << "  <file>" << name << "</file>\n";
     }
     list << "</qresource>\n</RCC>\n";
+
+    // The desktop icon: the lower side's king, centred on a transparent square.
+    QImage icon(128, 128, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    {
+        const QImage king = makePicture(tanukiban::王MAN).scaledToHeight(124, Qt::SmoothTransformation);
+        QPainter p(&icon);
+        p.drawImage((icon.width() - king.width()) / 2, (icon.height() - king.height()) / 2, king);
+    }
+    if (!icon.save(dir.filePath(QStringLiteral("icon.png")), "PNG")) {
+        std::fprintf(stderr, "cannot write icon.png\n");
+        return 1;
+    }
     return 0;
 }
