@@ -1,10 +1,13 @@
 #include "app/main_window.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -61,6 +64,23 @@ MainWindow::MainWindow() {
     panel_->setWriteHandler([this] {
         if (Game* g = live()) g->Command1_Click();
     });
+    panel_->setDriveChangeHandler([this] {
+        if (Game* g = live()) g->Drive1_Change();
+    });
+    panel_->setFolderChangeHandler([this] {
+        if (Game* g = live()) g->Dir1_Change();
+    });
+    // What a handler drew shows once it has returned, or while a message box
+    // it opened waits: whenever the event loop is about to wait, a picture
+    // changed since the last look (a new painting detaches the image, which
+    // changes its key) is put on the screen.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     this, [this] {
+                         const qint64 key = view_->surface().image().cacheKey();
+                         if (key == shownPicture_) return;
+                         shownPicture_ = key;
+                         view_->update();
+                     });
 }
 
 MainWindow::~MainWindow() = default;
@@ -185,6 +205,9 @@ void MainWindow::quit() {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     Game* g = live();
     if (!g) return;
+    // A key typed into a record panel box belongs to the box: Escape there
+    // must not end the program and lose the game being written.
+    if (qobject_cast<QLineEdit*>(QApplication::focusWidget())) return;
     int code = -1;
     if (event->key() == Qt::Key_Escape) {
         code = 27;

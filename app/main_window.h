@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow, public Platform {
     std::map<MenuItem, QAction*> actions_;
     QTimer timer_;
     bool quitting_ = false;
+    qint64 shownPicture_ = 0;  // the key of the picture last put on the screen
 };
 
 }  // namespace tanukiban

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStringList>
 #include <array>
 #include <functional>
 
@@ -24,29 +25,53 @@ class QtRecordPanel : public RecordPanel {
     void setText(RecordBox box, std::string_view utf8) override;
     std::string folder() const override;
     void refreshFiles() override;
+    std::string drive() const override;
+    std::string folderListPath() const override;
+    bool setFolderListPath(const std::string& path) override;
+    void setFileListPath(const std::string& path) override;
 
-    // A file name clicked in the file list, and the "RETURN" button.
+    // What the player does to the controls: a file name clicked, the "RETURN"
+    // button, another drive chosen, a folder opened in the folder list.
     void setFileClickHandler(std::function<void(const std::string&)> handler);
     void setWriteHandler(std::function<void()> handler);
+    void setDriveChangeHandler(std::function<void()> handler);
+    void setFolderChangeHandler(std::function<void()> handler);
+
+    // The roots a user of this machine has: "/", the home folder and any
+    // mounted removable media.
+    static QStringList driveRoots();
+
+    // For tests and screenshots: the controls as made (nullptr until first shown).
+    QComboBox* driveList() const { return drive_; }
+    QListWidget* folderList() const { return folders_; }
+    QListWidget* fileList() const { return files_; }
+    QLineEdit* box(RecordBox b) const { return created() ? boxes_[static_cast<int>(b)] : nullptr; }
+    QLabel* label(int index) const { return created() ? labels_[index] : nullptr; }
+    QPushButton* writeButton() const { return write_; }
 
   private:
     // The controls are made the first time something is shown or typed into,
     // which keeps them out of the start-up.
     void create();
     bool created() const { return drive_ != nullptr; }
-    void showFolder(const QString& path);
-    QLineEdit* box(RecordBox b) const { return boxes_[static_cast<int>(b)]; }
+    void fillDrives();
+    // Chooses, without an event, the drive that holds the folder list's folder.
+    void selectDriveOfFolder();
+    void fillFolders();
 
     QWidget* area_;
     QComboBox* drive_ = nullptr;
     QListWidget* folders_ = nullptr;
     QListWidget* files_ = nullptr;
-    std::array<QLabel*, 4> labels_{};
+    std::array<QLabel*, 4> labels_{};    // Label1(0..3)
     std::array<QLineEdit*, 4> boxes_{};  // Text1..Text4
     QPushButton* write_ = nullptr;
-    QDir dir_;
+    QDir folderDir_;  // Dir1's folder
+    QDir fileDir_;    // File1's folder
     std::function<void(const std::string&)> onFileClick_;
     std::function<void()> onWrite_;
+    std::function<void()> onDriveChange_;
+    std::function<void()> onFolderChange_;
 };
 
 }  // namespace tanukiban

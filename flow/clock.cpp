@@ -1,11 +1,37 @@
 // The clocks: elapsed time per side and its display.
+#include <cmath>
+
 #include "flow/game.h"
 
 namespace tanukiban {
 
-void Game::Timer1_Timer() {}
+void Game::Timer1_Timer() {
+    // The computer's turn calls this itself; it acts only while the clock runs.
+    if (ended_ || !platform_.clockTimerOn()) return;
+    state_.思考秒 = 調査_経過秒(state_.開始時刻, platform_.secondsSinceMidnight());
+    const double whole = std::floor(state_.思考秒);
+    if (whole == state_.表示秒) return;
+    state_.表示秒 = whole;
+    if (state_.手番 == state_.手番COM) {
+        描画_所有時間(state_.手番COM, state_.思考秒 + state_.所有秒COM);
+    } else if (state_.手番 == state_.手番MAN) {
+        描画_所有時間(state_.手番MAN, state_.思考秒 + state_.所有秒MAN);
+    }
+    refresh();
+    待ち時間(0.3);
+}
 
-void Game::KEIKA_Click() {}
+void Game::measureThinkingTime() {
+    // The tick only samples the clock while the display is on; the totals
+    // and the move list want the whole turn either way.
+    state_.思考秒 = 調査_経過秒(state_.開始時刻, platform_.secondsSinceMidnight());
+}
+
+void Game::KEIKA_Click() {
+    platform_.setChecked(MenuItem::KEIKA, !platform_.isChecked(MenuItem::KEIKA));
+    処理_経過時間();
+    書込_環境設定ファイル();
+}
 
 void Game::処理_経過時間() {
     if (platform_.isChecked(MenuItem::KEIKA)) {

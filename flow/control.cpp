@@ -3,14 +3,118 @@
 
 namespace tanukiban {
 
-void Game::TAIKYOKU_Click() {}
-void Game::START_Click() {}
-void Game::SENTE_Click() {}
-void Game::GOTE_Click() {}
-void Game::LEVEL1_Click() {}
-void Game::LEVEL2_Click() {}
-void Game::LEVEL3_Click() {}
-void Game::レベル_設定(int /*IN_LEVEL*/) {}
+namespace {
+
+// A game counts as new before its first ply.
+bool isNewGame(const GameState& s) {
+    return s.手番 == 手番なし || s.手数 == 0;
+}
+
+}  // namespace
+
+void Game::TAIKYOKU_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void Game::START_Click() {
+    描画_棋譜読込み部分消去();
+    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);  // where the level was shown
+    描画_将棋盤桝();
+    state_.開始時刻 = platform_.secondsSinceMidnight();
+    if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+    state_.対局モード = 対局_MAN;
+    if (isNewGame(state_)) {
+        state_.手番MAN = 先手;
+        state_.手番COM = 後手;
+        state_.手番 = 先手;
+        platform_.showMessage("先手の番です", " ");
+    } else {
+        platform_.showMessage(state_.手番 == 先手 ? "先手の番です" : "後手の番です", " ");
+    }
+    state_.局面変更 = NG;
+}
+
+void Game::SENTE_Click() {
+    描画_棋譜読込み部分消去();
+    描画_レベル(state_.COMレベル);
+    描画_将棋盤桝();
+    state_.選択中 = 0;
+    state_.対局モード = 対局_COM;
+    state_.棋譜モード = NG;
+    state_.手順最大数 = state_.手数;
+    state_.開始時刻 = platform_.secondsSinceMidnight();
+    if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+
+    if (isNewGame(state_)) {
+        state_.手番MAN = 先手;
+        state_.手番COM = 後手;
+        state_.手番 = state_.手番MAN;
+        platform_.showMessage("MANの番です", " ");
+        state_.局面変更 = NG;
+    } else if (state_.手番 == state_.手番COM) {
+        com_ban();
+    } else {
+        state_.手番MAN = 先手;
+        state_.手番COM = 後手;
+        state_.手番 = 先手;
+        platform_.showMessage("MANの番です", "対局");
+        state_.局面変更 = NG;
+    }
+}
+
+void Game::GOTE_Click() {
+    描画_棋譜読込み部分消去();
+    描画_レベル(state_.COMレベル);
+    描画_将棋盤桝();
+    state_.選択中 = 0;
+    state_.対局モード = 対局_COM;
+    state_.棋譜モード = NG;
+    state_.手順最大数 = state_.手数;
+    // The clock's start is left to the computer's turn or to the human's resume.
+    if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+
+    if (isNewGame(state_)) {
+        state_.手番MAN = 後手;
+        state_.手番COM = 先手;
+        state_.手番 = 先手;
+        com_ban();
+    } else if (state_.手番 == state_.手番MAN) {
+        // After stepping, the turn starts now; otherwise it runs on from its start.
+        if (state_.局面変更 == OK) state_.開始時刻 = platform_.secondsSinceMidnight();
+        platform_.showMessage("MANの番です", "対局");
+        state_.局面変更 = NG;
+    } else {
+        com_ban();
+    }
+}
+
+void Game::LEVEL1_Click() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);
+    レベル_設定(1);
+}
+
+void Game::LEVEL2_Click() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);
+    レベル_設定(2);
+}
+
+void Game::LEVEL3_Click() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);
+    レベル_設定(3);
+}
+
+void Game::レベル_設定(int IN_LEVEL) {
+    platform_.setChecked(MenuItem::LEVEL1, false);
+    platform_.setChecked(MenuItem::LEVEL2, false);
+    platform_.setChecked(MenuItem::LEVEL3, false);
+    constexpr MenuItem kItems[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3};
+    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+        platform_.setChecked(kItems[IN_LEVEL - 1], true);
+        state_.COMレベル = IN_LEVEL;
+    }
+    if (state_.対局モード == 対局_COM) 描画_レベル(state_.COMレベル);
+}
 
 void Game::OWARI_Click() {
     endProgram();

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "computer/random_sequence.h"
+#include "computer/work.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
 #include "flow/sound_library.h"
@@ -79,6 +81,14 @@ class Game {
     // --- Computer's turn and game end (computer_turn.cpp) ---
     void com_ban();
     void 終了(std::string_view 勝手);
+
+    // --- Playing a game: moves, their end, the move limit (game_end.cpp, move_making.cpp) ---
+    // Makes a recorded move on the state and redraws the squares and stands it changed.
+    void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+    // The game ends drawn when the move list is full; same dialogue as a win.
+    void 引き分け();
+    bool moveListFull() const { return state_.手順数 >= 手順上限; }
+    ComputerWork& computerWork() { return computerWork_; }
 
     // --- Record file panel (record_panel.cpp) ---
     void KIFU_READ_Click();
@@ -176,6 +186,23 @@ class Game {
     SoundIds sounds_;
     PickUp pickUp_;
     bool ended_ = false;
+
+    // --- The computer's turn ---
+    // The copies of the position before the computer's move, kept between turns.
+    ComputerWork computerWork_;
+    // One random sequence for the whole run, never reseeded between games.
+    RandomSequence random_;
+
+    // --- Steps of a move and of a game's end (input.cpp, clock.cpp, game_end.cpp) ---
+    // False when the click that resumed play must go no further.
+    bool resumeAfterStepping();
+    void pickOnBoard(int u, int t);
+    void pickFromStand(int u, int t);
+    void playHeldPiece();
+    void passTurnBetweenHumans();
+    // 思考秒 from the turn's start to now, whether or not the clock is shown.
+    void measureThinkingTime();
+    void askForAnotherGame();
 };
 
 }  // namespace tanukiban

@@ -1,12 +1,288 @@
 // Human move input and the move guide.
+#include <cmath>
+
+#include "display/animation.h"
 #include "flow/game.h"
+#include "rules/legality.h"
+#include "rules/mate.h"
 
 namespace tanukiban {
 
-void Game::Form_MouseDown(int /*button*/, int /*shift*/, double /*X*/, double /*Y*/) {}
+namespace {
 
-void Game::描画_移動可能桝色(int /*移動元X*/, int /*移動元Y*/, int /*描画色*/, int /*移動駒*/) {}
+bool belongsToSideToMove(const GameState& s, int code) {
+    return (s.手番 == s.手番MAN && isMan(code)) || (s.手番 == s.手番COM && isCom(code));
+}
 
-void Game::SIDOU_Click() {}
+}  // namespace
+
+void Game::Form_MouseDown(int /*button*/, int /*shift*/, double X, double Y) {
+    if (ended_) return;
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+
+    if (state_.棋譜モード == OK) {
+        if (!platform_.askYesNo("棋譜を '進 'で進めて下さい", "棋譜")) {
+            play(sounds_.音_禁止);
+            初期設定();
+        }
+        return;
+    }
+
+    const int u = static_cast<int>(std::floor((X - 盤原点X) / 桝幅));
+    const int t = static_cast<int>(std::floor((Y - 盤原点Y) / 桝高));
+
+    if (state_.手番 == 手番なし) {
+        play(sounds_.音_禁止);
+        platform_.showMessage("「対局」で始めて下さい", "開始");
+        return;
+    }
+
+    if (!resumeAfterStepping()) return;
+
+    if (onBoard(u, t)) {
+        pickOnBoard(u, t);
+    } else {
+        pickFromStand(u, t);
+    }
+}
+
+bool Game::resumeAfterStepping() {
+    GameState& s = state_;
+    if (s.対局モード == 対局_MAN) {
+        if (s.局面変更 == OK) {
+            s.局面変更 = NG;
+            s.開始時刻 = platform_.secondsSinceMidnight();
+            if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+            platform_.showMessage(s.手番 == 先手 ? "先手の番です" : "後手の番です", "対局");
+        }
+        return true;
+    }
+    if (s.手番 == s.手番COM) {
+        s.局面変更 = NG;
+        platform_.showMessage("OKですか？", "再開(COM)");
+        com_ban();
+        // The computer's move may have ended the game; then the click is spent.
+        return !ended_ && s.手番 != 手番なし;
+    }
+    if (s.手番 == s.手番MAN && s.局面変更 == OK) {
+        s.局面変更 = NG;
+        s.開始時刻 = platform_.secondsSinceMidnight();
+        if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+        platform_.showMessage("MANの番です", "対局");
+    }
+    return true;
+}
+
+void Game::pickOnBoard(int u, int t) {
+    GameState& s = state_;
+    PickUp& p = pickUp_;
+    const int code = s.盤[u][t];
+
+    if (s.選択中 == 0) {
+        if (code == 空桝) return;
+        p.移動元X = u;
+        p.移動元Y = t;
+        p.移動駒 = code;
+        描画_移動可能桝色(u, t, options_.移動指導色, code);
+        if (belongsToSideToMove(s, code)) {
+            s.選択中 = 1;
+            描画_桝輪郭(赤色, u, t);
+            p.移動前駒 = code;
+        } else {
+            // An opponent's piece only shows where it can go.
+            描画_桝輪郭(options_.移動指導色, u, t);
+        }
+        return;
+    }
+
+    p.移動先X = u;
+    p.移動先Y = t;
+    if (belongsToSideToMove(s, code)) {
+        描画_桝輪郭(桝枠色, p.移動元X, p.移動元Y);
+        p.移動元X = u;
+        p.移動元Y = t;
+        p.移動駒 = code;
+        p.移動前駒 = code;
+        描画_移動可能桝色(u, t, options_.移動指導色, code);
+        描画_桝輪郭(赤色, u, t);
+        return;
+    }
+    if (移動チェック(s.盤, p.移動元X, p.移動元Y, u, t, p.移動駒) != OK) {
+        play(sounds_.音_禁止);
+        s.選択中 = 0;
+        描画_将棋盤桝();
+        return;
+    }
+    playHeldPiece();
+}
+
+void Game::pickFromStand(int u, int t) {
+    GameState& s = state_;
+    PickUp& p = pickUp_;
+    if (p.移動駒 != 空桝) {
+        描画_移動可能桝色(p.移動元X, p.移動元Y, 桝枠色, p.移動駒);
+        描画_桝輪郭(桝枠色, p.移動元X, p.移動元Y);
+    }
+
+    int face = 空桝;
+    bool ownTurn = false;
+    if (isManStand(u) && t >= 2 && t <= 5 && s.持駒MAN[t - 1] > 0) {
+        face = standFace(u, t - 1);
+        ownTurn = s.手番 == s.手番MAN;
+    } else if (isComStand(u) && t >= 1 && t <= 4 && s.持駒COM[5 - t] > 0) {
+        face = standFace(u, 5 - t);
+        ownTurn = s.手番 == s.手番COM;
+    }
+    if (face == 空桝) return;  // elsewhere, or an empty pair: the piece stays held
+
+    p.移動元X = u;
+    p.移動元Y = t;
+    p.移動駒 = face;
+    if (ownTurn) {
+        s.選択中 = 1;
+        p.移動前駒 = face;
+        描画_桝輪郭(赤色, u, t);
+    } else {
+        // Holding nothing, so that the next click cannot drop the opponent's piece.
+        s.選択中 = 0;
+        描画_桝輪郭(options_.移動指導色, u, t);
+    }
+    描画_移動可能桝色(u, t, options_.移動指導色, face);
+}
+
+void Game::playHeldPiece() {
+    GameState& s = state_;
+    PickUp& p = pickUp_;
+    if (moveListFull()) {
+        // Only a continued record can get here; nothing may be stored past the last ply.
+        s.選択中 = 0;
+        描画_将棋盤桝();
+        引き分け();
+        return;
+    }
+
+    // The mover's own clock, also between two humans, so that stepping
+    // through the list restores each side's total.
+    const bool manMoves = s.手番 == s.手番MAN;
+    measureThinkingTime();
+    if (manMoves) {
+        手順保存(s, p.移動元X, p.移動元Y, p.移動先X, p.移動先Y, p.移動駒,
+                 s.盤[p.移動先X][p.移動先Y], s.所有秒MAN, s.所有秒MAN + s.思考秒, s.所有秒COM,
+                 s.所有秒COM);
+    } else {
+        手順保存(s, p.移動元X, p.移動元Y, p.移動先X, p.移動先Y, p.移動駒,
+                 s.盤[p.移動先X][p.移動先Y], s.所有秒MAN, s.所有秒MAN, s.所有秒COM,
+                 s.所有秒COM + s.思考秒);
+    }
+    s.手数 += 1;
+    描画_手数(s.手数, 白色);
+
+    const bool boardMove = onBoard(p.移動元X, p.移動元Y);
+    if (boardMove) p.移動駒 = 取得_移動後成り駒(p.移動駒);
+    s.手順.手順先駒[s.手順数] = p.移動駒;
+
+    s.選択中 = 0;
+    描画_桝輪郭(桝枠色, p.移動元X, p.移動元Y);
+    描画_桝輪郭(桝枠色, p.移動先X, p.移動先Y);
+    描画_移動可能桝色(p.移動元X, p.移動元Y, 桝枠色, p.移動駒);
+
+    // The move list keeps the stand row; making the move wants the pair.
+    if (isComStand(p.移動元X)) p.移動元Y = 5 - p.移動元Y;
+
+    const int captured = s.盤[p.移動先X][p.移動先Y];
+    駒移動(p.移動元X, p.移動元Y, p.移動先X, p.移動先Y, p.移動駒);
+
+    if (boardMove && p.移動前駒 != 王MAN && p.移動前駒 != 王COM) {
+        描画_絵(p.移動前駒, p.移動先X, p.移動先Y);
+        描画_桝輪郭(背景色, p.移動先X, p.移動先Y);
+        refresh();
+        play(sounds_.音_駒打音);
+        待ち時間(0.2);
+        描画_回転駒(turningPatternFor(p.移動前駒), p.移動先X, p.移動先Y);
+        描画_絵(s.盤[p.移動先X][p.移動先Y], p.移動先X, p.移動先Y);
+        描画_桝輪郭(背景色, p.移動先X, p.移動先Y);
+    }
+    play(sounds_.音_駒打音);
+    描画_移動結果(isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
+                  移動結果色);
+
+    if (s.対局モード == 対局_COM) {
+        platform_.setClockTimer(false);
+        s.所有秒MAN += s.思考秒;
+        勢力調査(s, maps_);
+        // A taken king needs no mate test.
+        if (captured == 王COM || 詰めかCOM(s, maps_) == OK) {
+            終了("あなた");
+            return;
+        }
+        if (s.勝者 != 手番なし) return;
+        if (moveListFull()) {
+            引き分け();
+            return;
+        }
+        s.手番 = s.手番COM;
+        com_ban();
+        return;
+    }
+
+    // Two humans: only a taken king ends the game, named by the side it won for.
+    if (s.勝者 != 手番なし) {
+        終了(s.勝者 == 先手 ? "先手" : "後手");
+    } else if (moveListFull()) {
+        引き分け();
+    }
+    if (ended_) return;
+    passTurnBetweenHumans();
+}
+
+void Game::passTurnBetweenHumans() {
+    GameState& s = state_;
+    // After a finished game the reset left no side to move, and this does nothing.
+    if (s.手番 == s.手番MAN) {
+        s.所有秒MAN += s.思考秒;
+    } else if (s.手番 == s.手番COM) {
+        s.所有秒COM += s.思考秒;
+    }
+    if (s.手番 == 先手) {
+        s.手番 = 後手;
+    } else if (s.手番 == 後手) {
+        s.手番 = 先手;
+    }
+    s.開始時刻 = platform_.secondsSinceMidnight();
+}
+
+void Game::描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒) {
+    描画_将棋盤桝();
+    if (options_.移動指導フラグ == 0) return;
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            if (移動チェック(state_.盤, 移動元X, 移動元Y, x, y, 移動駒) == OK)
+                描画_桝輪郭(描画色, x, y);
+        }
+    }
+}
+
+void Game::SIDOU_Click() {
+    if (platform_.isChecked(MenuItem::SIDOU)) {
+        for (int x = 1; x <= 5; ++x) {
+            for (int y = 1; y <= 5; ++y) 描画_桝輪郭(桝枠色, x, y);
+        }
+        for (int i = 1; i <= 4; ++i) {
+            描画_桝輪郭(桝枠色, 敵持盤X1, i);
+            描画_桝輪郭(桝枠色, 敵持盤X2, i);
+            描画_桝輪郭(桝枠色, 自持盤X1, i + 1);
+            描画_桝輪郭(桝枠色, 自持盤X2, i + 1);
+        }
+        platform_.setChecked(MenuItem::SIDOU, false);
+        options_.移動指導フラグ = 0;
+        options_.移動指導色 = 桝枠色;
+    } else {
+        platform_.setChecked(MenuItem::SIDOU, true);
+        options_.移動指導フラグ = 1;
+        options_.移動指導色 = 白色;
+    }
+    書込_環境設定ファイル();
+}
 
 }  // namespace tanukiban

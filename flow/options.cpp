@@ -1,49 +1,161 @@
-// The options menu and the settings they persist in.
+// The options menu, the settings file it persists in, and the about box.
+#include <iterator>
+#include <optional>
+#include <string>
+
 #include "flow/game.h"
+#include "flow/version.h"
+#include "settings/backgrounds.h"
+#include "settings/settings_file.h"
 
 namespace tanukiban {
 
-// Until the settings file is read, every start applies the defaults a missing
-// file gets.
+namespace {
+
+constexpr MenuItem kBackgroundItems[] = {MenuItem::MIDORI, MenuItem::TAKE, MenuItem::TATAMI,
+                                         MenuItem::UCHU, MenuItem::RENGA};
+
+// Menu item of each entry of kBackgroundNames, which has the same order.
+static_assert(std::size(kBackgroundItems) == std::size(kBackgroundNames));
+
+// One line of the file, with what it does to the window: check marks, the
+// clock display, the background and the music. Unknown keys and values do
+// nothing.
+void applySetting(Game& game, const SettingLine& line) {
+    Platform& platform = game.platform();
+    Options& options = game.options();
+    const bool on = line.value == kValueOn;
+    const bool off = line.value == kValueOff;
+    if (line.key == kKeyMoveGuide) {
+        if (!on && !off) return;
+        options.移動指導色 = on ? 白色 : 桝枠色;
+        platform.setChecked(MenuItem::SIDOU, on);
+        options.移動指導フラグ = on ? 1 : 0;
+    } else if (line.key == kKeyElapsedTime) {
+        if (on || off) platform.setChecked(MenuItem::KEIKA, on);
+        game.処理_経過時間();
+    } else if (line.key == kKeyBackground) {
+        const std::optional<int> kind = backgroundKind(line.value);
+        if (!kind) return;
+        game.チェック設定(*kind);
+        game.描画_背景(*kind);
+        options.背景種類 = *kind;
+    } else if (line.key == kKeyMusic) {
+        if (!on && !off) return;
+        platform.setChecked(MenuItem::BGM, on);
+        if (on) {
+            game.sound().dsPlayLooping(game.sounds().音_BGM);
+        } else {
+            game.sound().dsStop(game.sounds().音_BGM);
+        }
+    }
+}
+
+void applySettings(Game& game, const SettingLines& lines) {
+    for (const SettingLine& line : lines) applySetting(game, line);
+}
+
+SettingsValues checkedValues(const Platform& platform) {
+    SettingsValues values;
+    for (std::size_t i = 0; i < std::size(kBackgroundItems); ++i) {
+        if (platform.isChecked(kBackgroundItems[i])) {
+            values.背景種類 = kBackgroundNames[i].kind;
+            break;
+        }
+    }
+    values.移動指導 = platform.isChecked(MenuItem::SIDOU);
+    values.経過時間 = platform.isChecked(MenuItem::KEIKA);
+    values.BGM = platform.isChecked(MenuItem::BGM);
+    return values;
+}
+
+void selectBackground(Game& game, MenuItem item, int kind) {
+    if (!game.platform().isChecked(item)) {
+        game.チェック設定(kind);
+        game.options().背景種類 = kind;
+    }
+    game.書込_環境設定ファイル();
+    game.画面_再描画();
+}
+
+}  // namespace
+
 void Game::読込_環境設定ファイル() {
-    platform_.setChecked(MenuItem::SIDOU, true);
-    options_.移動指導フラグ = 1;
-    options_.移動指導色 = 白色;
-
-    platform_.setChecked(MenuItem::KEIKA, true);
-    処理_経過時間();
-
+    // A file may name no background at all (an empty one, say): one is
+    // checked whatever the file holds.
     チェック設定(背景_緑);
-    描画_背景(背景_緑);
     options_.背景種類 = 背景_緑;
 
-    platform_.setChecked(MenuItem::BGM, false);
-    sound_.dsStop(sounds_.音_BGM);
+    // The file is checked whole before any line acts, so a bad line further
+    // down does not leave half its settings in force under the defaults.
+    if (const std::optional<SettingLines> lines = readSettingsFile(kSettingsFileName)) {
+        applySettings(*this, *lines);
+        return;
+    }
+    const SettingLines defaults = defaultSettingLines();
+    // The defaults apply even where they cannot be kept.
+    writeSettingsLines(kSettingsFileName, defaults);
+    applySettings(*this, defaults);
 }
 
-void Game::書込_環境設定ファイル() {}
+void Game::書込_環境設定ファイル() {
+    if (writeSettingsFile(kSettingsFileName, checkedValues(platform_))) return;
+    // Try once more with a fixed set; it takes effect only when it was
+    // written, and then wholly, so the menu and the window agree. When
+    // neither can be written the options stay as they are for this run.
+    const SettingLines fallback = settingsLines(writerFallbackValues());
+    if (writeSettingsLines(kSettingsFileName, fallback)) applySettings(*this, fallback);
+}
 
 void Game::チェック設定(int IN_背景種類) {
-    static constexpr struct {
-        MenuItem item;
-        int kind;
-    } kItems[] = {{MenuItem::MIDORI, 背景_緑},
-                  {MenuItem::TAKE, 背景_竹},
-                  {MenuItem::TATAMI, 背景_畳},
-                  {MenuItem::UCHU, 背景_宇宙},
-                  {MenuItem::RENGA, 背景_煉瓦}};
-    for (const auto& i : kItems) platform_.setChecked(i.item, false);
-    for (const auto& i : kItems)
-        if (i.kind == IN_背景種類) platform_.setChecked(i.item, true);
+    for (MenuItem item : kBackgroundItems) platform_.setChecked(item, false);
+    for (std::size_t i = 0; i < std::size(kBackgroundItems); ++i) {
+        if (kBackgroundNames[i].kind == IN_背景種類)
+            platform_.setChecked(kBackgroundItems[i], true);
+    }
 }
 
-void Game::MIDORI_Click() {}
-void Game::TATAMI_Click() {}
-void Game::TAKE_Click() {}
-void Game::UCHU_Click() {}
-void Game::RENGA_Click() {}
-void Game::BGM_Click() {}
-void Game::OPTION_Click() {}
-void Game::VER_Click() {}
+void Game::MIDORI_Click() {
+    selectBackground(*this, MenuItem::MIDORI, 背景_緑);
+}
+void Game::TATAMI_Click() {
+    selectBackground(*this, MenuItem::TATAMI, 背景_畳);
+}
+void Game::TAKE_Click() {
+    selectBackground(*this, MenuItem::TAKE, 背景_竹);
+}
+void Game::UCHU_Click() {
+    selectBackground(*this, MenuItem::UCHU, 背景_宇宙);
+}
+void Game::RENGA_Click() {
+    selectBackground(*this, MenuItem::RENGA, 背景_煉瓦);
+}
+
+void Game::BGM_Click() {
+    if (platform_.isChecked(MenuItem::BGM)) {
+        platform_.setChecked(MenuItem::BGM, false);
+        sound_.dsStop(sounds_.音_BGM);
+    } else {
+        platform_.setChecked(MenuItem::BGM, true);
+        sound_.dsPlayLooping(sounds_.音_BGM);
+    }
+    書込_環境設定ファイル();
+}
+
+void Game::OPTION_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void Game::VER_Click() {
+    // The その他 item sits on the menu bar: like every other, it puts the
+    // record panel away first.
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+    play(sounds_.音_その他);
+    const std::string text =
+        std::string("Tanukiban ") + kVersion + "\n駒が動くたびに裏返る、5×5の盤の将棋です。";
+    platform_.showMessage(text, "Tanukiban", MessageIcon::Information);
+}
 
 }  // namespace tanukiban

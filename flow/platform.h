@@ -29,6 +29,14 @@ class RecordPanel {
     // The folder the file list shows; records are read from and written to it.
     virtual std::string folder() const = 0;
     virtual void refreshFiles() = 0;
+    // The root chosen in the drive list (Drive1).
+    virtual std::string drive() const = 0;
+    // The folder list's folder (Dir1). Setting it returns false, and keeps
+    // the folder it had, when the new one cannot be opened.
+    virtual std::string folderListPath() const = 0;
+    virtual bool setFolderListPath(const std::string& path) = 0;
+    // Points the file list (File1) at a folder; folder() follows.
+    virtual void setFileListPath(const std::string& path) = 0;
 };
 
 class Platform {

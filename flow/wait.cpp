@@ -14,7 +14,9 @@ void Game::待ち時間(double IN_秒) {
     const double start = platform_.secondsSinceMidnight();
     for (;;) {
         const double elapsed = 調査_経過秒(start, platform_.secondsSinceMidnight());
-        if (elapsed >= IN_秒) return;
+        // Within a microsecond is done: the clock, in seconds since midnight,
+        // cannot resolve much less, and a tinier step might never move it.
+        if (elapsed >= IN_秒 - 1e-6) return;
         // Sleeping in short steps rather than spinning; no event is taken meanwhile.
         platform_.sleepWithoutEvents(std::min(IN_秒 - elapsed, 0.01));
     }

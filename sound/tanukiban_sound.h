@@ -22,9 +22,11 @@ TANUKIBAN_SOUND_API void dsTerminate(int32_t handle);
 
 // Makes a buffer from a whole RIFF WAVE file image in memory; its length is
 // taken from the RIFF header, so the image must hold at least that many bytes.
-// The data is copied; the caller may release it at once. The flags change
-// nothing: every buffer can be played once or looped. Returns the buffer id, 0 when the data is not a wave
-// the library can decode.
+// The data is copied; the caller may release it at once. The sound is decoded
+// when first played. Flag 1 marks music: looped, it is streamed rather than
+// decoded whole (one music streams at a time; another loops decoded). Every
+// buffer can be played once or looped. Returns the buffer id, 0 when the data
+// is not a wave the library can decode.
 TANUKIBAN_SOUND_API int32_t dsCreateDSB(int32_t handle, const void* wave, int32_t flags);
 TANUKIBAN_SOUND_API void dsFree(int32_t id);
 

@@ -136,6 +136,45 @@ TEST_F(DiskAudio, 音楽は止めるまで繰り返し止めれば静かにな�
     EXPECT_EQ(peak(after), 0);
 }
 
+TEST_F(DiskAudio, 音楽は二つ同時に繰り返せてそれぞれ止まる) {
+    start();
+    // Constant levels at the mixer's rate: the sum shows who is sounding.
+    auto first = testing::waveImage(std::vector<std::int16_t>(44100 / 10, 6000), 44100);
+    const auto second = testing::waveImage(std::vector<std::int16_t>(44100 / 8, 10000), 44100);
+    const std::int32_t a = dsCreateDSB(handle, first.data(), 1);
+    const std::int32_t b = dsCreateDSB(handle, second.data(), 1);
+    ASSERT_NE(a, 0);
+    ASSERT_NE(b, 0);
+    std::fill(first.begin(), first.end(), 0);  // decoded only when played: from the library's copy
+    dsPlayLooping(a);
+    dsPlayLooping(b);  // the music slot is taken: this one loops decoded
+    std::this_thread::sleep_for(600ms);
+    const auto recent = [this] { return peak(mixed(mixedBytes() - kBytesPerSecond / 10)); };
+    EXPECT_NEAR(recent(), 16000, 300);
+
+    dsStop(a);
+    std::this_thread::sleep_for(400ms);
+    EXPECT_NEAR(recent(), 10000, 300);
+    dsPlayLooping(a);  // the slot is free again
+    std::this_thread::sleep_for(400ms);
+    EXPECT_NEAR(recent(), 16000, 300);
+
+    dsFree(a);
+    dsStop(b);
+    std::this_thread::sleep_for(400ms);
+    EXPECT_EQ(recent(), 0);
+}
+
+TEST_F(DiskAudio, 音楽を一回だけ鳴らすと終わる) {
+    start();
+    const auto wave = testing::waveImage(std::vector<std::int16_t>(44100 / 10, 8000), 44100);
+    const std::int32_t id = dsCreateDSB(handle, wave.data(), 1);
+    dsPlay(id);
+    std::this_thread::sleep_for(600ms);
+    EXPECT_NEAR(peak(mixed()), 8000, 200);
+    EXPECT_EQ(peak(mixed(mixedBytes() - kBytesPerSecond / 10)), 0);
+}
+
 TEST_F(DiskAudio, 解放した音や終了後の呼び出しは何もしない) {
     start();
     const auto wave = testing::waveImage(testing::tone(440, 0.2, 22050, 0.5), 22050);

@@ -1,6 +1,9 @@
 #include "tests/flow/support/fake_platform.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 namespace tanukiban::testing {
 
@@ -9,6 +12,23 @@ void FakeRecordPanel::setListsVisible(bool drive, bool folder, bool files) {
     folderVisible = folder;
     filesVisible = files;
     ++visibilityCalls;
+}
+
+void FakeRecordPanel::refreshFiles() {
+    ++refreshCount;
+    files.clear();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folderPath, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file(ec) && name.ends_with(".棋譜")) files.push_back(name);
+    }
+    std::sort(files.begin(), files.end());
+}
+
+bool FakeRecordPanel::setFolderListPath(const std::string& path) {
+    if (unopenable.count(path)) return false;
+    folderListPathValue = path;
+    return true;
 }
 
 std::string FakeRecordPanel::text(RecordBox box) const {

@@ -4,6 +4,7 @@
 // shown, drawn and switched for tests to assert on.
 #include <deque>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,12 @@ class FakeRecordPanel : public RecordPanel {
     std::string text(RecordBox box) const override;
     void setText(RecordBox box, std::string_view utf8) override { texts[box] = std::string(utf8); }
     std::string folder() const override { return folderPath; }
-    void refreshFiles() override { ++refreshCount; }
+    // Lists the "*.棋譜" files of folderPath into `files`, sorted.
+    void refreshFiles() override;
+    std::string drive() const override { return drivePath; }
+    std::string folderListPath() const override { return folderListPathValue; }
+    bool setFolderListPath(const std::string& path) override;
+    void setFileListPath(const std::string& path) override { folderPath = path; }
 
     bool driveVisible = false, folderVisible = false, filesVisible = false;
     bool writePanelVisible = false;
@@ -35,6 +41,11 @@ class FakeRecordPanel : public RecordPanel {
     std::string folderPath = ".";
     int refreshCount = 0;
     int visibilityCalls = 0;
+    std::vector<std::string> files;
+    std::string drivePath = "/";
+    std::string folderListPathValue = ".";
+    // Folders the folder list cannot open (a drive that is not ready).
+    std::set<std::string> unopenable;
 };
 
 class FakePlatform : public Platform {

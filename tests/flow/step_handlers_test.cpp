@@ -1,0 +1,206 @@
+// 戻, 進, 最初 and 反転 through the game object.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/flow/record_scene.h"
+
+namespace tanukiban::testing {
+namespace {
+
+int playsOf(const GameHarness& h, std::int32_t id) {
+    return h.sound.plays(id);
+}
+
+// The last-move text of a side: its piece kanji, last drawn in 移動結果色.
+bool lastMoveShownFor(const RecordingSurface& d, bool com) {
+    const double x = com ? -0.6 : 12.4, y = com ? 6.4 : 2.4;
+    const auto t = d.textAt(x, y);
+    return t && t->code == 移動結果色 && !t->text.empty();
+}
+
+class 局面移動 : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (unsigned seed = 1; seed < 50; ++seed) {
+            game_ = playGame(seed, true, 40);
+            const int* c = game_.captures;
+            const int* d = game_.drops;
+            if (c[0] > 0 && c[1] > 0 && d[0] > 0 && d[1] > 0) break;
+        }
+        ASSERT_GT(game_.drops[0] * game_.drops[1] * game_.captures[0] * game_.captures[1], 0);
+        startWith(h_, game_.final);
+        h_.platform.checks[MenuItem::KEIKA] = true;
+    }
+    int plies() const { return static_cast<int>(game_.after.size()) - 1; }
+
+    PlayedGame game_;
+    GameHarness h_;
+};
+
+TEST_F(局面移動, 戻と進は一手ずつ局面持駒時計手数手番を戻す) {
+    const SoundIds& ids = h_.game.sounds();
+    const int n = plies();
+    for (int k = n - 1; k >= 0; --k) {
+        h_.platform.timerOn = true;
+        h_.platform.drawn.clear();
+        h_.menu(MenuItem::REPLAY);
+        const GameState& s = h_.game.state();
+        ASSERT_TRUE(samePosition(s, game_.after[k])) << "back to ply " << k;
+        EXPECT_EQ(s.局面変更, OK);
+        EXPECT_EQ(s.手順最大数, n) << "the plies ahead stay for 進";
+        EXPECT_FALSE(h_.platform.timerOn);
+        // The square the piece left and the one it went to look as before the ply.
+        const int i = k + 1;
+        const RecordingSurface& d = h_.platform.drawn;
+        const MoveList& l = s.手順;
+        EXPECT_EQ(d.pictureAt(l.手順先X[i], l.手順先Y[i]), s.盤[l.手順先X[i]][l.手順先Y[i]]);
+        if (l.手順元X[i] >= 1 && l.手順元X[i] <= 5) {
+            EXPECT_EQ(d.pictureAt(l.手順元X[i], l.手順元Y[i]), s.盤[l.手順元X[i]][l.手順元Y[i]]);
+        }
+    }
+    EXPECT_EQ(playsOf(h_, ids.音_駒打音), n);
+    EXPECT_TRUE(h_.platform.messages.empty());
+
+    h_.menu(MenuItem::REPLAY);
+    EXPECT_EQ(lastMessage(h_.platform), "戻る|できません");
+    EXPECT_EQ(playsOf(h_, ids.音_禁止), 1);
+    EXPECT_TRUE(samePosition(h_.game.state(), game_.after[0]));
+
+    for (int k = 1; k <= n; ++k) {
+        h_.platform.drawn.clear();
+        h_.menu(MenuItem::AFTER);
+        const GameState& s = h_.game.state();
+        ASSERT_TRUE(samePosition(s, game_.after[k])) << "forward to ply " << k;
+        const MoveList& l = s.手順;
+        const RecordingSurface& d = h_.platform.drawn;
+        EXPECT_EQ(d.pictureAt(l.手順先X[k], l.手順先Y[k]), l.手順先駒[k]);
+        if (l.手順元X[k] >= 1 && l.手順元X[k] <= 5) {
+            EXPECT_EQ(d.pictureAt(l.手順元X[k], l.手順元Y[k]), 空桝);
+        }
+        // The mover's last-move text, on its own side of the board.
+        const bool com = l.手順先駒[k] > 0;
+        EXPECT_TRUE(lastMoveShownFor(d, com)) << k;
+        EXPECT_FALSE(lastMoveShownFor(d, !com)) << k;
+        EXPECT_TRUE(d.hasText(std::to_string(k))) << "the ply counter";
+    }
+    EXPECT_EQ(playsOf(h_, ids.音_駒打音), 2 * n);
+    EXPECT_TRUE(sameGame(h_.game.state(), [&] {
+        GameState s = game_.final;
+        s.局面変更 = OK;
+        return s;
+    }()));
+
+    h_.menu(MenuItem::AFTER);
+    EXPECT_EQ(lastMessage(h_.platform), "進む|できません") << "the end of a game being played";
+    EXPECT_EQ(playsOf(h_, ids.音_禁止), 2);
+}
+
+TEST_F(局面移動, 戻ってから消えた手の指し手表示は消える) {
+    h_.menu(MenuItem::REPLAY);
+    const MoveList& l = h_.game.state().手順;
+    const int i = plies();
+    // 消去_移動結果 paints the mover's text cells with the background.
+    const bool com = l.手順元駒[i] > 0;
+    const RecordingSurface& d = h_.platform.drawn;
+    if (com) {
+        EXPECT_EQ(d.pictureAt(-2, 6), 背景_緑);
+    } else {
+        EXPECT_EQ(d.pictureAt(11, 2), 背景_緑);
+    }
+}
+
+TEST_F(局面移動, 最初のあと進は断られる) {
+    h_.menu(MenuItem::REPLAY);
+    h_.menu(MenuItem::CANCEL);
+    const GameState& s = h_.game.state();
+    EXPECT_EQ(s.盤, game_.after[0].盤);
+    EXPECT_EQ(s.手番, 手番なし);
+    EXPECT_EQ(playsOf(h_, h_.game.sounds().音_駒打音), 2);
+    const GameState before = s;
+    h_.menu(MenuItem::AFTER);
+    EXPECT_EQ(lastMessage(h_.platform), "開始|「対局」で始めて下さい");
+    EXPECT_EQ(playsOf(h_, h_.game.sounds().音_禁止), 1);
+    EXPECT_TRUE(sameGame(s, before)) << "no game: not even 局面変更 is touched";
+}
+
+TEST_F(局面移動, 反転二回で元の局面に戻り手順は捨てられる) {
+    const GameState start = h_.game.state();
+    h_.menu(MenuItem::REVERSE);
+    const GameState& s = h_.game.state();
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            EXPECT_EQ(s.盤[6 - x][6 - y], -start.盤[x][y]) << x << "," << y;
+            EXPECT_EQ(h_.platform.drawn.pictureAt(6 - x, 6 - y), -start.盤[x][y]);
+        }
+    }
+    EXPECT_EQ(s.持駒MAN, start.持駒COM);
+    EXPECT_EQ(s.持駒数MAN, start.持駒数COM);
+    EXPECT_EQ(s.手番, -start.手番);
+    EXPECT_EQ(s.反転済, OK);
+    EXPECT_EQ(s.手順数, 0);
+    EXPECT_EQ(s.手順最大数, 0);
+    EXPECT_EQ(s.手数, start.手数) << "the counter keeps counting";
+    EXPECT_TRUE(h_.platform.drawn.hasText(std::to_string(start.手数)));
+
+    h_.menu(MenuItem::REVERSE);
+    EXPECT_EQ(s.盤, start.盤);
+    EXPECT_EQ(s.持駒MAN, start.持駒MAN);
+    EXPECT_EQ(s.持駒COM, start.持駒COM);
+    EXPECT_EQ(s.手番, start.手番);
+    EXPECT_EQ(playsOf(h_, h_.game.sounds().音_駒打音), 2);
+    EXPECT_TRUE(h_.platform.messages.empty());
+
+    h_.menu(MenuItem::REPLAY);
+    EXPECT_EQ(lastMessage(h_.platform), "戻る|できません");
+    h_.menu(MenuItem::AFTER);
+    EXPECT_EQ(lastMessage(h_.platform), "進む|できません");
+}
+
+TEST(反転, 棋譜モードでは断られる) {
+    GameHarness h;
+    GameState s = playGame(2, true, 3).final;
+    s.棋譜モード = OK;
+    startWith(h, s);
+    h.menu(MenuItem::REVERSE);
+    EXPECT_EQ(lastMessage(h.platform), "反転|棋譜ﾓｰﾄﾞではできません");
+    EXPECT_EQ(h.sound.plays(h.game.sounds().音_禁止), 1);
+    EXPECT_TRUE(sameGame(h.game.state(), s));
+    EXPECT_EQ(h.platform.drawn.calls.size(), 0u);
+}
+
+TEST(反転, ハンデ２級下は反転で２段階上になる) {
+    GameHarness h;
+    h.start();
+    h.menu(MenuItem::LBEL_UP);
+    h.menu(MenuItem::LBEL_UP);
+    h.platform.drawn.clear();
+    h.menu(MenuItem::REVERSE);
+    const GameState& s = h.game.state();
+    EXPECT_EQ(s.ハンデレベル, -2);
+    EXPECT_EQ(s.盤[1][2], 飛COM);
+    EXPECT_EQ(s.盤[5][2], 香COM);
+    EXPECT_EQ(s.盤[5][4], 空桝);
+    const auto text = h.platform.drawn.textAt(11 + 120.0 / 桝幅, 1 + 160.0 / 桝高);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段");
+    EXPECT_EQ(text->code, 白色);
+
+    h.menu(MenuItem::LBEL_UP);
+    EXPECT_EQ(lastMessage(h.platform), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定|'局面 '→ '最初 'にして下さい");
+}
+
+TEST(局面, 局面メニューを開くと棋譜パネルが閉じる) {
+    GameHarness h;
+    h.start();
+    h.menu(MenuItem::KIFU_WRITE);
+    h.platform.panel.setText(RecordBox::Text3, "あなた");
+    h.menu(MenuItem::STOP);
+    EXPECT_FALSE(h.platform.panel.writePanelVisible);
+    EXPECT_FALSE(h.platform.panel.driveVisible);
+    EXPECT_EQ(h.platform.panel.text(RecordBox::Text3), "");
+    EXPECT_TRUE(h.platform.messages.empty());
+}
+
+}  // namespace
+}  // namespace tanukiban::testing
