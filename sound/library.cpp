@@ -110,10 +110,10 @@ void release(Buffer& b) {
 bool decodable(const unsigned char* bytes, std::size_t size) {
     SDL_RWops* rw = SDL_RWFromConstMem(bytes, static_cast<int>(size));
     if (rw == nullptr) return false;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(rw, 1, &spec, &samples, &length) == nullptr) return false;
+    if (SDL_LoadWAV_RW(rw, 1, &format, &samples, &length) == nullptr) return false;
     SDL_FreeWAV(samples);
     return length > 0;
 }
