@@ -35,7 +35,9 @@ void Game::START_Click() {
     state_.局面変更 = NG;
 }
 
-void Game::SENTE_Click() {
+// What 先手 and 後手 share: switch to a game against the computer from the
+// current position, cutting off any plies beyond it.
+void Game::enterComputerGame(bool startClockNow) {
     描画_棋譜読込み部分消去();
     描画_レベル(state_.COMレベル);
     描画_将棋盤桝();
@@ -43,8 +45,12 @@ void Game::SENTE_Click() {
     state_.対局モード = 対局_COM;
     state_.棋譜モード = NG;
     state_.手順最大数 = state_.手数;
-    state_.開始時刻 = platform_.secondsSinceMidnight();
+    if (startClockNow) state_.開始時刻 = platform_.secondsSinceMidnight();
     if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+}
+
+void Game::SENTE_Click() {
+    enterComputerGame(true);
 
     if (isNewGame(state_)) {
         state_.手番MAN = 先手;
@@ -64,15 +70,8 @@ void Game::SENTE_Click() {
 }
 
 void Game::GOTE_Click() {
-    描画_棋譜読込み部分消去();
-    描画_レベル(state_.COMレベル);
-    描画_将棋盤桝();
-    state_.選択中 = 0;
-    state_.対局モード = 対局_COM;
-    state_.棋譜モード = NG;
-    state_.手順最大数 = state_.手数;
     // The clock's start is left to the computer's turn or to the human's resume.
-    if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+    enterComputerGame(false);
 
     if (isNewGame(state_)) {
         state_.手番MAN = 後手;
@@ -89,19 +88,14 @@ void Game::GOTE_Click() {
     }
 }
 
-void Game::LEVEL1_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);
-    レベル_設定(1);
-}
+void Game::LEVEL1_Click() { chooseLevel(1); }
+void Game::LEVEL2_Click() { chooseLevel(2); }
+void Game::LEVEL3_Click() { chooseLevel(3); }
 
-void Game::LEVEL2_Click() {
+// Clears where the level is shown, then sets it.
+void Game::chooseLevel(int level) {
     for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);
-    レベル_設定(2);
-}
-
-void Game::LEVEL3_Click() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);
-    レベル_設定(3);
+    レベル_設定(level);
 }
 
 void Game::レベル_設定(int IN_LEVEL) {

@@ -177,6 +177,8 @@ class Game {
 
   private:
     void setConstants();
+    void enterComputerGame(bool startClockNow);
+    void chooseLevel(int level);
 
     Platform& platform_;
     SoundLibrary& sound_;

@@ -70,6 +70,35 @@ bool kingCanEscape(const Grid& 盤, const Side& side) {
     return false;
 }
 
+// The answer by a board piece: every piece but the king that can move onto a
+// square of the check map is tried there, without turning over. `freed`
+// judges the trial position; `restored` runs once the board is put back.
+template <typename Freed, typename Restored>
+bool someAnswerFrees(GameState& s, const Grid& checkMap, bool com, Freed&& freed,
+                     Restored&& restored) {
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) {
+            const int code = s.盤[x][y];
+            if (!isAnswerPiece(code, com)) continue;
+            for (int x2 = 1; x2 <= 5; ++x2) {
+                for (int y2 = 1; y2 <= 5; ++y2) {
+                    if ((x2 == x && y2 == y) || checkMap[x2][y2] <= 0) continue;
+                    if (移動チェック(s.盤, x, y, x2, y2, code) != OK) continue;
+                    const int target = s.盤[x2][y2];
+                    s.盤[x2][y2] = code;
+                    s.盤[x][y] = 空桝;
+                    const bool kingFreed = freed();
+                    s.盤[x][y] = code;
+                    s.盤[x2][y2] = target;
+                    restored();
+                    if (kingFreed) return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 bool inCheck(const Side& side) {
     return onBoard(side.kingX, side.kingY) && side.enemyCount[side.kingX][side.kingY] != 0;
 }
@@ -93,25 +122,9 @@ int 詰めかMAN(GameState& s, const InfluenceMaps& m) {
     if (s.持駒数MAN > 0 && tryBlockingDrops(s.盤, side) == BlockResult::Blocked) return NG;
     if (kingCanEscape(s.盤, side)) return NG;
 
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) {
-            const int code = s.盤[x][y];
-            if (!isAnswerPiece(code, false)) continue;
-            for (int x2 = 1; x2 <= 5; ++x2) {
-                for (int y2 = 1; y2 <= 5; ++y2) {
-                    if ((x2 == x && y2 == y) || m.王手COM[x2][y2] <= 0) continue;
-                    if (移動チェック(s.盤, x, y, x2, y2, code) != OK) continue;
-                    const int target = s.盤[x2][y2];
-                    s.盤[x2][y2] = code;
-                    s.盤[x][y] = 空桝;
-                    const int stillAttacked = 詰めかMAN_COM移動(s);
-                    s.盤[x][y] = code;
-                    s.盤[x2][y2] = target;
-                    if (stillAttacked == NG) return NG;
-                }
-            }
-        }
-    }
+    const bool answered = someAnswerFrees(
+        s, m.王手COM, false, [&] { return 詰めかMAN_COM移動(s) == NG; }, [] {});
+    if (answered) return NG;
     return OK;
 }
 
@@ -125,27 +138,14 @@ int 詰めかCOM(GameState& s, InfluenceMaps& m) {
     // Each trial is judged by a survey of the position after it; the survey
     // is then rerun on the restored position so that the scan and the
     // callers go on reading the maps of the actual position.
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) {
-            const int code = s.盤[x][y];
-            if (!isAnswerPiece(code, true)) continue;
-            for (int x2 = 1; x2 <= 5; ++x2) {
-                for (int y2 = 1; y2 <= 5; ++y2) {
-                    if ((x2 == x && y2 == y) || m.王手MAN[x2][y2] <= 0) continue;
-                    if (移動チェック(s.盤, x, y, x2, y2, code) != OK) continue;
-                    const int target = s.盤[x2][y2];
-                    s.盤[x2][y2] = code;
-                    s.盤[x][y] = 空桝;
-                    勢力調査(s, m);
-                    const bool freed = m.勢力MAN[s.王X_COM][s.王Y_COM] == 0;
-                    s.盤[x][y] = code;
-                    s.盤[x2][y2] = target;
-                    勢力調査(s, m);
-                    if (freed) return NG;
-                }
-            }
-        }
-    }
+    const bool answered = someAnswerFrees(
+        s, m.王手MAN, true,
+        [&] {
+            勢力調査(s, m);
+            return m.勢力MAN[s.王X_COM][s.王Y_COM] == 0;
+        },
+        [&] { 勢力調査(s, m); });
+    if (answered) return NG;
     return OK;
 }
 
