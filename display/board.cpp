@@ -34,15 +34,6 @@ void 描画_背景(Surface& s, int IN_背景種類) {
             if (x < 1 || x > 5 || y < 1 || y > 5) 描画_絵(s, IN_背景種類, x, y);
 }
 
-namespace {
-
-constexpr int kManFront[5] = {0, 歩MAN, 香MAN, 桂MAN, 銀MAN};
-constexpr int kManBack[5] = {0, 飛MAN, とMAN, 金MAN, 角MAN};
-constexpr int kComFront[5] = {0, 歩COM, 香COM, 桂COM, 銀COM};
-constexpr int kComBack[5] = {0, 飛COM, とCOM, 金COM, 角COM};
-
-}  // namespace
-
 void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類) {
     for (int i = 1; i <= 4; ++i) {
         const int r = i + 1;
@@ -50,7 +41,7 @@ void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類) {
         描画_絵(s, 背景種類, 自持盤X1 + 1, r);
         描画_桝輪郭(s, 背景色, 自持盤X1, r);
         if (持駒MAN[i] > 0) {
-            描画_絵(s, kManFront[i], 自持盤X1, r);
+            描画_絵(s, standFace(自持盤X1, i), 自持盤X1, r);
             描画_桝輪郭(s, 背景色, 自持盤X1, r);
             描画_数値(s, 8.2, i + 1.3, 持駒MAN[i], 黒色, 0, 14);
             描画_数値(s, 8.1, i + 1.2, 持駒MAN[i], 赤色, 0, 14);
@@ -62,7 +53,7 @@ void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類) {
         描画_絵(s, 背景種類, 自持盤X2 + 1, r);
         描画_桝輪郭(s, 背景色, 自持盤X2, r);
         if (持駒MAN[i] > 0) {
-            描画_絵(s, kManBack[i], 自持盤X2, r);
+            描画_絵(s, standFace(自持盤X2, i), 自持盤X2, r);
             描画_桝輪郭(s, 背景色, 自持盤X2, r);
         }
     }
@@ -75,7 +66,7 @@ void 描画_敵持盤(Surface& s, const Hand& 持駒COM, int 背景種類) {
         描画_絵(s, 背景種類, 敵持盤X1 + 1, i);
         描画_桝輪郭(s, 背景色, 敵持盤X1, i);
         if (持駒COM[pair] > 0) {
-            描画_絵(s, kComFront[pair], 敵持盤X1, i);
+            描画_絵(s, standFace(敵持盤X1, pair), 敵持盤X1, i);
             描画_桝輪郭(s, 背景色, 敵持盤X1, i);
         }
         // The tile of column 0 overlaps the left frame line of board column 1.
@@ -87,7 +78,7 @@ void 描画_敵持盤(Surface& s, const Hand& 持駒COM, int 背景種類) {
         描画_絵(s, 背景種類, 敵持盤X2 + 1, i);
         描画_桝輪郭(s, 背景色, 敵持盤X2, i);
         if (持駒COM[pair] > 0) {
-            描画_絵(s, kComBack[pair], 敵持盤X2, i);
+            描画_絵(s, standFace(敵持盤X2, pair), 敵持盤X2, i);
             描画_桝輪郭(s, 背景色, 敵持盤X2, i);
             描画_数値(s, -1.8, i + 0.3, 持駒COM[pair], 黒色, 0, 14);
             描画_数値(s, -1.9, i + 0.2, 持駒COM[pair], 赤色, 0, 14);
