@@ -34,55 +34,51 @@ void 描画_背景(Surface& s, int IN_背景種類) {
             if (x < 1 || x > 5 || y < 1 || y > 5) 描画_絵(s, IN_背景種類, x, y);
 }
 
+namespace {
+
+// One stand square: an empty square with the background tile to its right,
+// and the face of the pair when the side holds any.
+void drawStandSquare(Surface& s, int column, int row, int face, bool held, int 背景種類) {
+    描画_絵(s, 空桝, column, row);
+    描画_絵(s, 背景種類, column + 1, row);
+    描画_桝輪郭(s, 背景色, column, row);
+    if (held) {
+        描画_絵(s, face, column, row);
+        描画_桝輪郭(s, 背景色, column, row);
+    }
+}
+
+// A pair's count, shadow first, in red beside its stand square.
+void drawStandCount(Surface& s, double x, double y, int count) {
+    描画_数値(s, x + 0.1, y + 0.1, count, 黒色, 0, 14);
+    描画_数値(s, x, y, count, 赤色, 0, 14);
+}
+
+}  // namespace
+
 void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類) {
     for (int i = 1; i <= 4; ++i) {
-        const int r = i + 1;
-        描画_絵(s, 空桝, 自持盤X1, r);
-        描画_絵(s, 背景種類, 自持盤X1 + 1, r);
-        描画_桝輪郭(s, 背景色, 自持盤X1, r);
-        if (持駒MAN[i] > 0) {
-            描画_絵(s, standFace(自持盤X1, i), 自持盤X1, r);
-            描画_桝輪郭(s, 背景色, 自持盤X1, r);
-            描画_数値(s, 8.2, i + 1.3, 持駒MAN[i], 黒色, 0, 14);
-            描画_数値(s, 8.1, i + 1.2, 持駒MAN[i], 赤色, 0, 14);
-        }
+        const bool held = 持駒MAN[i] > 0;
+        drawStandSquare(s, 自持盤X1, i + 1, standFace(自持盤X1, i), held, 背景種類);
+        if (held) drawStandCount(s, 8.1, i + 1.2, 持駒MAN[i]);
     }
     for (int i = 1; i <= 4; ++i) {
-        const int r = i + 1;
-        描画_絵(s, 空桝, 自持盤X2, r);
-        描画_絵(s, 背景種類, 自持盤X2 + 1, r);
-        描画_桝輪郭(s, 背景色, 自持盤X2, r);
-        if (持駒MAN[i] > 0) {
-            描画_絵(s, standFace(自持盤X2, i), 自持盤X2, r);
-            描画_桝輪郭(s, 背景色, 自持盤X2, r);
-        }
+        drawStandSquare(s, 自持盤X2, i + 1, standFace(自持盤X2, i), 持駒MAN[i] > 0, 背景種類);
     }
 }
 
 void 描画_敵持盤(Surface& s, const Hand& 持駒COM, int 背景種類) {
     for (int i = 1; i <= 4; ++i) {
         const int pair = 5 - i;
-        描画_絵(s, 空桝, 敵持盤X1, i);
-        描画_絵(s, 背景種類, 敵持盤X1 + 1, i);
-        描画_桝輪郭(s, 背景色, 敵持盤X1, i);
-        if (持駒COM[pair] > 0) {
-            描画_絵(s, standFace(敵持盤X1, pair), 敵持盤X1, i);
-            描画_桝輪郭(s, 背景色, 敵持盤X1, i);
-        }
+        drawStandSquare(s, 敵持盤X1, i, standFace(敵持盤X1, pair), 持駒COM[pair] > 0, 背景種類);
         // The tile of column 0 overlaps the left frame line of board column 1.
         描画_桝輪郭(s, 背景色, 1, i);
     }
     for (int i = 1; i <= 4; ++i) {
         const int pair = 5 - i;
-        描画_絵(s, 空桝, 敵持盤X2, i);
-        描画_絵(s, 背景種類, 敵持盤X2 + 1, i);
-        描画_桝輪郭(s, 背景色, 敵持盤X2, i);
-        if (持駒COM[pair] > 0) {
-            描画_絵(s, standFace(敵持盤X2, pair), 敵持盤X2, i);
-            描画_桝輪郭(s, 背景色, 敵持盤X2, i);
-            描画_数値(s, -1.8, i + 0.3, 持駒COM[pair], 黒色, 0, 14);
-            描画_数値(s, -1.9, i + 0.2, 持駒COM[pair], 赤色, 0, 14);
-        }
+        const bool held = 持駒COM[pair] > 0;
+        drawStandSquare(s, 敵持盤X2, i, standFace(敵持盤X2, pair), held, 背景種類);
+        if (held) drawStandCount(s, -1.9, i + 0.2, 持駒COM[pair]);
         描画_桝輪郭(s, 背景色, 1, i);
     }
 }
