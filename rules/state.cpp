@@ -16,6 +16,19 @@ void setInitialPosition(Grid& 盤) {
     盤[5][5] = 歩MAN;
 }
 
+GameState positionFromRows(const BoardRows& rows, const Hand& man, const Hand& com) {
+    GameState s;
+    for (int y = 1; y <= 5; ++y)
+        for (int x = 1; x <= 5; ++x) s.盤[x][y] = rows[y - 1][x - 1];
+    s.持駒MAN = man;
+    s.持駒COM = com;
+    for (int p = 1; p <= 4; ++p) {
+        s.持駒数MAN += man[p];
+        s.持駒数COM += com[p];
+    }
+    return s;
+}
+
 void 初期設定(GameState& s) {
     s.ハンデレベル = 0;
     s.ハンデ設定済 = NG;

@@ -64,6 +64,13 @@ void 初期設定(GameState& s);
 // The ten pieces of the initial position on an otherwise empty board.
 void setInitialPosition(Grid& 盤);
 
+// Rows 1..5 from the top, each with columns 1..5 from the left, as the board
+// is drawn.
+using BoardRows = int[5][5];
+
+// A position of the given board and hands, with the hand totals summed.
+GameState positionFromRows(const BoardRows& rows, const Hand& man = {}, const Hand& com = {});
+
 // Appends one ply; the destination must still hold what is captured.
 // Returns false, storing nothing, when the list already holds 500 plies.
 bool 手順保存(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M,

@@ -6,18 +6,10 @@
 
 namespace tanukiban::testing {
 
-using Rows = int[5][5];  // rows 1..5 from the top, columns 1..5 from the left
+using Rows = BoardRows;
 
 inline GameState position(const Rows& rows, Hand man = {}, Hand com = {}, int level = 3) {
-    GameState s;
-    for (int y = 1; y <= 5; ++y)
-        for (int x = 1; x <= 5; ++x) s.盤[x][y] = rows[y - 1][x - 1];
-    s.持駒MAN = man;
-    s.持駒COM = com;
-    for (int p = 1; p <= 4; ++p) {
-        s.持駒数MAN += man[p];
-        s.持駒数COM += com[p];
-    }
+    GameState s = positionFromRows(rows, man, com);
     s.COMレベル = level;
     return s;
 }

@@ -8,20 +8,9 @@
 namespace tanukiban {
 namespace {
 
-using Rows = int[5][5];  // rows 1..5, columns 1..5
+using Rows = BoardRows;
 
-GameState position(const Rows& rows, Hand man, Hand com) {
-    GameState s;
-    for (int y = 1; y <= 5; ++y)
-        for (int x = 1; x <= 5; ++x) s.盤[x][y] = rows[y - 1][x - 1];
-    s.持駒MAN = man;
-    s.持駒COM = com;
-    for (int p = 1; p <= 4; ++p) {
-        s.持駒数MAN += man[p];
-        s.持駒数COM += com[p];
-    }
-    return s;
-}
+GameState position(const Rows& rows, Hand man, Hand com) { return positionFromRows(rows, man, com); }
 
 GameState initialPosition() {
     GameState s;

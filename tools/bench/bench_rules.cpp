@@ -9,22 +9,14 @@ namespace {
 
 // A crowded middle game with pieces in both hands.
 GameState middleGame() {
-    GameState s;
-    const int board[5][5] = {
-        // rows 1..5, columns 1..5
+    const BoardRows board = {
         {香COM, 金COM, 王COM, 0, 角COM},
         {歩COM, 0, 銀COM, 桂COM, 0},
         {0, 飛MAN, 0, 歩MAN, とCOM},
         {桂MAN, 0, 金MAN, 0, 銀MAN},
         {0, 角MAN, 王MAN, 0, 香MAN},
     };
-    for (int y = 1; y <= 5; ++y)
-        for (int x = 1; x <= 5; ++x) s.盤[x][y] = board[y - 1][x - 1];
-    s.持駒MAN = {0, 1, 0, 1, 0};
-    s.持駒数MAN = 2;
-    s.持駒COM = {0, 1, 1, 0, 0};
-    s.持駒数COM = 2;
-    return s;
+    return positionFromRows(board, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 0});
 }
 
 void BM_勢力調査_初期局面(benchmark::State& state) {
