@@ -4,20 +4,7 @@
 #   smoke.sh PATH/TO/tanukiban [SCREENSHOT.png]
 set -eu
 
-if [[ "${1:-}" != --inside ]]; then
-    script=$(realpath "$0")
-    app=$(realpath "$1")
-    keep=${2:+$(realpath -m "$2")}
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    export XDG_RUNTIME_DIR="$work/runtime"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    export SDL_AUDIODRIVER=dummy
-    unset QT_QPA_PLATFORM
-    cd "$work"  # the settings file goes to the current directory
-    xvfb-run -a -s "-screen 0 1024x768x24" "$BASH" "$script" --inside "$app" "$keep"
-    exit
-fi
+source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
 
 app=$2 keep=$3
 fail() { echo "FAIL: $*" >&2; exit 1; }

@@ -1,0 +1,18 @@
+# Sourced by the window tests as `source xvfb_session.sh "$@"`: unless it is
+# already inside, it runs the calling script again under a virtual X server,
+# in a fresh folder (the settings file goes to the current directory), with
+# silent sound, as `SCRIPT --inside APP [SCREENSHOT]`, and exits with its status.
+if [[ "${1:-}" != --inside ]]; then
+    script=$(realpath "$0")
+    app=$(realpath "$1")
+    keep=${2:+$(realpath -m "$2")}
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    export SDL_AUDIODRIVER=dummy
+    unset QT_QPA_PLATFORM
+    cd "$work"
+    xvfb-run -a -s "-screen 0 1024x768x24" "$BASH" "$script" --inside "$app" "$keep"
+    exit
+fi
