@@ -1,4 +1,6 @@
 // Tanukiban: a five-by-five shogi variant in one window.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QLoggingCategory>
@@ -7,7 +9,6 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include "app/locale_setup.h"
 #include "app/main_window.h"
@@ -42,7 +43,8 @@ int main(int argc, char** argv) {
     const qint64 started = QDateTime::currentMSecsSinceEpoch();
     if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
         std::getenv("WAYLAND_DISPLAY") == nullptr) {
-        std::fprintf(stderr, "tanukiban: the window cannot be opened: no display (DISPLAY is not set)\n");
+        std::fprintf(stderr,
+                     "tanukiban: the window cannot be opened: no display (DISPLAY is not set)\n");
         return 1;
     }
     const QtMessageHandler previous = qInstallMessageHandler(startupMessages);

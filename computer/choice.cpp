@@ -43,8 +43,9 @@ void prepareComputerTurn(GameState& s, InfluenceMaps& m, ComputerWork& w) {
 namespace {
 
 class Scan {
-public:
-    Scan(GameState& s, InfluenceMaps& m, ComputerWork& w, RandomSequence* random, const ChoiceHooks& hooks)
+  public:
+    Scan(GameState& s, InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
+         const ChoiceHooks& hooks)
         : s_(s), m_(m), w_(w), random_(random), hooks_(hooks) {}
 
     std::optional<ChosenMove> run() {
@@ -54,7 +55,7 @@ public:
         return best_;
     }
 
-private:
+  private:
     void tick() const {
         if (hooks_.tick) hooks_.tick();
     }
@@ -100,9 +101,11 @@ private:
                         if (移動チェック(s_.盤, column, pair, tx, ty, piece) != OK) continue;
                         s_.盤[tx][ty] = piece;
                         勢力調査(s_, m_);
-                        const Score score = 盤評価(s_, m_, w_, random_, 空桝, piece, column, pair, tx, ty);
+                        const Score score =
+                            盤評価(s_, m_, w_, random_, 空桝, piece, column, pair, tx, ty);
                         s_.盤[tx][ty] = 空桝;
-                        if (consider(column, pair, tx, ty, piece, score) && w_.最高点 >= kMateFound) return;
+                        if (consider(column, pair, tx, ty, piece, score) && w_.最高点 >= kMateFound)
+                            return;
                     }
                 }
             }
@@ -111,7 +114,8 @@ private:
 
     // Keeps the candidate when it is strictly better than every earlier one.
     bool consider(int fx, int fy, int tx, int ty, int piece, const Score& score) {
-        if (hooks_.candidates != nullptr) hooks_.candidates->push_back({fx, fy, tx, ty, piece, score});
+        if (hooks_.candidates != nullptr)
+            hooks_.candidates->push_back({fx, fy, tx, ty, piece, score});
         if (!(score > w_.最高点)) return false;
         w_.最高点 = score;
         best_ = ChosenMove{fx, fy, tx, ty, piece, piece, score};

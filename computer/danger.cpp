@@ -10,12 +10,14 @@ namespace tanukiban {
 namespace {
 
 // Everything below is in tenths.
-constexpr int pts(int whole) { return whole * 10; }
+constexpr int pts(int whole) {
+    return whole * 10;
+}
 
 class DangerScan {
-public:
-    DangerScan(const GameState& s, const InfluenceMaps& m, const ComputerWork& w, int piece, int toX,
-               int toY)
+  public:
+    DangerScan(const GameState& s, const InfluenceMaps& m, const ComputerWork& w, int piece,
+               int toX, int toY)
         : s_(s), b_(s.盤), m_(m), w_(w), piece_(piece), toX_(toX), toY_(toY) {}
 
     int run() {
@@ -35,7 +37,7 @@ public:
         return score_;
     }
 
-private:
+  private:
     bool attacked(int x, int y) const { return m_.勢力MAN[x][y] > 0; }
     bool defended(int x, int y) const { return m_.勢力COM[x][y] > 0; }
     bool humanHoldsKnightOrSilverPair() const { return s_.持駒MAN[3] > 0 || s_.持駒MAN[4] > 0; }
@@ -88,8 +90,10 @@ private:
             if (y == 2 && b_[x][1] == 桂COM) score_ -= pts(5);
             if (y < 4) score_ -= 1;
             if (s_.持駒MAN[4] > 0 && x > 1 && x < 5 && y > 1 && y < 5) {
-                if (undefendedComPiece(x - 1, y - 1) && undefendedComPiece(x + 1, y + 1)) score_ -= pts(20);
-                if (undefendedComPiece(x - 1, y + 1) && undefendedComPiece(x + 1, y - 1)) score_ -= pts(20);
+                if (undefendedComPiece(x - 1, y - 1) && undefendedComPiece(x + 1, y + 1))
+                    score_ -= pts(20);
+                if (undefendedComPiece(x - 1, y + 1) && undefendedComPiece(x + 1, y - 1))
+                    score_ -= pts(20);
             }
         }
     }
@@ -102,8 +106,8 @@ private:
             score_ -= pts(50);
             if (m_.勢力MAN[x][2] >= m_.勢力COM[x][2]) score_ -= pts(250);
             if (humanHoldsKnightOrSilverPair()) score_ -= pts(700);
-        } else if (p == 歩COM && m_.攻駒MAN[x][y] == 飛MAN && s_.持駒MAN[1] > 0 && man >= com && y < 5 &&
-                   m_.勢力COM[x][y + 1] == 1) {
+        } else if (p == 歩COM && m_.攻駒MAN[x][y] == 飛MAN && s_.持駒MAN[1] > 0 && man >= com &&
+                   y < 5 && m_.勢力COM[x][y + 1] == 1) {
             score_ -= pts(5);
         }
         if (man == 0) return;
@@ -114,20 +118,23 @@ private:
         if (com > 0) {
             if (!attackerFree) return;
             if (man > com && m_.守駒COM[x][y] >= attacker) score_ -= pts(p);
-            if (y <= 3 && com == man && b_[x][y + 1] != 空桝 && 調査_自守駒MAN_直進駒(b_, x, y + 1) == OK) {
+            if (y <= 3 && com == man && b_[x][y + 1] != 空桝 &&
+                調査_自守駒MAN_直進駒(b_, x, y + 1) == OK) {
                 score_ -= pts(p + std::abs(m_.攻駒MAN[x][y + 1]));
             }
         } else {
             score_ -= pts(p);
             if (y <= 3) score_ -= pts(1);
             if (w_.前盤[x][y] <= 歩MAN) score_ += pts(std::abs(w_.前盤[x][y]));
-            if (y < 4 && (m_.攻駒MAN[x][y] == 歩MAN || m_.攻駒MAN[x][y] == 香MAN)) score_ -= pts(20);
+            if (y < 4 && (m_.攻駒MAN[x][y] == 歩MAN || m_.攻駒MAN[x][y] == 香MAN))
+                score_ -= pts(20);
         }
     }
 
     void manPiece(int x, int y, int h) {
         if (w_.前勢力COM[x][y] == 0 && defended(x, y)) {
-            if (y > 2 && h == 桂MAN && b_[x][y - 1] == 銀COM && m_.勢力MAN[x][y - 1] == 0) score_ += pts(1);
+            if (y > 2 && h == 桂MAN && b_[x][y - 1] == 銀COM && m_.勢力MAN[x][y - 1] == 0)
+                score_ += pts(1);
             if (std::abs(x - s_.王X_COM) < 3 && std::abs(y - s_.王Y_COM) < 3) score_ += pts(15);
         }
         if (h == 桂MAN && y == 5 && b_[x][1] >= 銀COM) {
@@ -160,19 +167,23 @@ private:
 
 }  // namespace
 
-int 盤評価_COM危険座標(const GameState& s, const InfluenceMaps& m, const ComputerWork& w, int 移動駒,
-                      int COM移動先X, int COM移動先Y) {
+int 盤評価_COM危険座標(const GameState& s, const InfluenceMaps& m, const ComputerWork& w,
+                       int 移動駒, int COM移動先X, int COM移動先Y) {
     return DangerScan(s, m, w, 移動駒, COM移動先X, COM移動先Y).run();
 }
 
-int 盤評価_自角注意_COM(const GameState& s, const ComputerWork& w, int 移動元X, int 移動元Y, int 移動駒) {
+int 盤評価_自角注意_COM(const GameState& s, const ComputerWork& w, int 移動元X, int 移動元Y,
+                        int 移動駒) {
     for (int a = 1; a <= 5; ++a) {
         for (int b = 1; b <= 5; ++b) {
-            if (w.持角狙座標MAN[a][b] != 1 || 移動チェック(s.盤, 移動元X, 移動元Y, a, b, 角MAN) != OK) continue;
+            if (w.持角狙座標MAN[a][b] != 1 ||
+                移動チェック(s.盤, 移動元X, 移動元Y, a, b, 角MAN) != OK)
+                continue;
             // Only the first such square is looked at.
             for (int x = 1; x <= 5; ++x) {
                 for (int y = 1; y <= 5; ++y) {
-                    if (s.盤[x][y] == 角MAN && 移動チェック(s.盤, x, y, a, b, 角MAN) == OK) return 移動駒;
+                    if (s.盤[x][y] == 角MAN && 移動チェック(s.盤, x, y, a, b, 角MAN) == OK)
+                        return 移動駒;
                 }
             }
             return 0;

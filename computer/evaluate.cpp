@@ -12,15 +12,29 @@ namespace tanukiban {
 namespace {
 
 // Sums are kept in tenths.
-constexpr int pts(int whole) { return whole * 10; }
+constexpr int pts(int whole) {
+    return whole * 10;
+}
 
 class Evaluation {
-public:
-    Evaluation(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random, int 取得駒,
-               int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y)
-        : s_(s), b_(s.盤), m_(m), w_(w), random_(random), taken_(取得駒), piece_(移動駒), ox_(移動元X),
-          oy_(移動元Y), dx_(移動先X), dy_(移動先Y), kx_(s.王X_MAN), ky_(s.王Y_MAN),
-          drop_(移動元X < 0), distX_(std::abs(移動先X - s.王X_MAN)),
+  public:
+    Evaluation(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
+               int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y)
+        : s_(s),
+          b_(s.盤),
+          m_(m),
+          w_(w),
+          random_(random),
+          taken_(取得駒),
+          piece_(移動駒),
+          ox_(移動元X),
+          oy_(移動元Y),
+          dx_(移動先X),
+          dy_(移動先Y),
+          kx_(s.王X_MAN),
+          ky_(s.王Y_MAN),
+          drop_(移動元X < 0),
+          distX_(std::abs(移動先X - s.王X_MAN)),
           distY_(std::abs(移動先Y - s.王Y_MAN)) {}
 
     Score run() {
@@ -52,7 +66,7 @@ public:
         return result();
     }
 
-private:
+  private:
     bool attacked(int x, int y) const { return m_.勢力MAN[x][y] > 0; }
     bool defended(int x, int y) const { return m_.勢力COM[x][y] > 0; }
     bool givesCheck() const { return m_.勢力COM[kx_][ky_] > 0; }
@@ -117,21 +131,27 @@ private:
             if (taken_ == とMAN) score_ += pts(50);
         } else if (defended(dx_, dy_)) {
             if (piece_ < std::abs(cheapestAttacker())) score_ += pts(value);
-        } else if (w_.前勢力MAN[ox_][oy_] != 0 && 調査_移動可場所数(s_, m_, ox_, oy_, piece_) == 0) {
+        } else if (w_.前勢力MAN[ox_][oy_] != 0 &&
+                   調査_移動可場所数(s_, m_, ox_, oy_, piece_) == 0) {
             score_ += pts(value);
         }
     }
 
     void pieceTerms() {
         switch (piece_) {
-            case 歩COM: pawn(); break;
+            case 歩COM:
+                pawn();
+                break;
             case とCOM:
                 if (m_.勢力COM[dx_][dy_] >= m_.勢力MAN[dx_][dy_]) score_ += pts(1);
                 break;
-            case 香COM: lance(); break;
+            case 香COM:
+                lance();
+                break;
             case 桂COM:
                 score_ -= 1;
-                if (dy_ < 4 && dx_ > 1 && dx_ < 5 && attacked(dx_ - 1, dy_ + 2) && attacked(dx_ + 1, dy_ + 2)) {
+                if (dy_ < 4 && dx_ > 1 && dx_ < 5 && attacked(dx_ - 1, dy_ + 2) &&
+                    attacked(dx_ + 1, dy_ + 2)) {
                     score_ -= pts(1);
                 }
                 break;
@@ -144,21 +164,27 @@ private:
             case 金COM:
                 if (dy_ > oy_ && ox_ != dx_) score_ -= 5;
                 break;
-            case 角COM: bishop(); break;
-            case 飛COM: rook(); break;
+            case 角COM:
+                bishop();
+                break;
+            case 飛COM:
+                rook();
+                break;
             case 王COM:
                 if (w_.移動不可COM有 == OK) score_ += pts(10);
                 if (m_.勢力COM[dx_][dy_] > w_.前勢力COM[dx_][dy_]) score_ += pts(1);
                 if (調査_移動可場所数(s_, m_, dx_, dy_, 王COM) < 2) score_ -= pts(20);
                 break;
-            default: break;
+            default:
+                break;
         }
     }
 
     void lance() {
         if (ox_ == 敵持盤X1) {
             if (dy_ >= 5) return;
-            if (s_.持駒MAN[1] > 0 && attacked(dx_, dy_ + 1) && !attacked(dx_, dy_)) score_ -= pts(10);
+            if (s_.持駒MAN[1] > 0 && attacked(dx_, dy_ + 1) && !attacked(dx_, dy_))
+                score_ -= pts(10);
             const int below = b_[dx_][dy_ + 1];
             if (below <= 香MAN &&
                 (!attacked(dx_, dy_) || m_.勢力COM[dx_][dy_] >= m_.勢力MAN[dx_][dy_])) {
@@ -189,7 +215,8 @@ private:
         score_ += pts(調査_周辺状況(b_, dx_, dy_));
         if (!drop_ && dy_ < 5) {
             if (attacked(dx_, dy_ + 1)) score_ -= pts(1);
-            if (!attacked(ox_, oy_) && ox_ == 2 && oy_ == 2 && dx_ == 2 && dy_ == 3) score_ -= pts(1);
+            if (!attacked(ox_, oy_) && ox_ == 2 && oy_ == 2 && dx_ == 2 && dy_ == 3)
+                score_ -= pts(1);
         }
         if (!attacked(dx_, dy_) || (cheapestAttacker() == 王MAN && defended(dx_, dy_))) {
             const int n = 調査_移動可場所数(s_, m_, dx_, dy_, 飛COM);
@@ -230,7 +257,8 @@ private:
         const int ay = m_.攻駒MAN_Y[dx_][dy_];
         if (m_.勢力MAN[ax][ay] == 0 && w_.前勢力COM[ax][ay] > 0) return;
         const int attacker = cheapestAttacker();
-        if (defended(dx_, dy_) && ax == dx_ && (attacker == 香MAN || attacker == 飛MAN) && dy_ < ay) {
+        if (defended(dx_, dy_) && ax == dx_ && (attacker == 香MAN || attacker == 飛MAN) &&
+            dy_ < ay) {
             score_ += pts(120);
         }
     }
@@ -297,8 +325,8 @@ private:
 
 }  // namespace
 
-Score 盤評価(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random, int 取得駒,
-             int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
+Score 盤評価(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
+             int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
     return Evaluation(s, m, w, random, 取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y).run();
 }
 

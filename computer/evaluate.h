@@ -12,7 +12,7 @@ namespace tanukiban {
 // piece with the face it showed before the move, the origin a board square
 // or a stand column (−1, −3) with the pair number. The board is left as it
 // was. `random` may be null: the fraction of pawn moves is then 0.
-Score 盤評価(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random, int 取得駒,
-             int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
+Score 盤評価(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
+             int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 
 }  // namespace tanukiban

@@ -48,8 +48,8 @@ void 調査_持角狙座標(const GameState& s, const InfluenceMaps& m, Grid& �
             持角狙座標MAN[x][y] = 0;
             if (s.盤[x][y] != 空桝) continue;
             const int guards = m.勢力COM[x][y];
-            const bool poorlyGuarded =
-                guards == 0 || (guards == 1 && std::abs(x - s.王X_COM) < 2 && std::abs(y - s.王Y_COM) < 2);
+            const bool poorlyGuarded = guards == 0 || (guards == 1 && std::abs(x - s.王X_COM) < 2 &&
+                                                       std::abs(y - s.王Y_COM) < 2);
             if (poorlyGuarded && 移動チェック(s.盤, x, y, s.王X_COM, s.王Y_COM, 角MAN) == OK) {
                 持角狙座標MAN[x][y] = 1;
             }

@@ -9,7 +9,7 @@ namespace tanukiban {
 // 1013904223, modulus 2^32) whose top 24 bits give the number. A 24-bit
 // fraction is exact in single precision, so every value lies in [0, 1).
 class RandomSequence {
-public:
+  public:
     static constexpr std::uint32_t kStart = 0;
 
     // The offset moves the start, for tools that want another sequence.
@@ -17,7 +17,7 @@ public:
 
     float next();
 
-private:
+  private:
     std::uint32_t state_;
 };
 

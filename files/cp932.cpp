@@ -13,7 +13,7 @@ constexpr const char* kCodePage = "CP932";
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (ok()) iconv_close(cd_);
@@ -40,7 +40,7 @@ public:
         return inLeft;
     }
 
-private:
+  private:
     // NOLINTNEXTLINE(performance-no-int-to-ptr): the interface's own failure value
     inline static const iconv_t kFailed = reinterpret_cast<iconv_t>(-1);
     iconv_t cd_;
@@ -56,9 +56,8 @@ std::size_t utf8Length(unsigned char lead) {
 
 // Converts, replacing each unconvertible piece of input (one byte, or one
 // UTF-8 character when `skipCharacters`) by `replacement`.
-std::optional<std::string> convertReplacing(const char* to, const char* from,
-                                            std::string_view in, std::string_view replacement,
-                                            bool skipCharacters) {
+std::optional<std::string> convertReplacing(const char* to, const char* from, std::string_view in,
+                                            std::string_view replacement, bool skipCharacters) {
     Converter c(to, from);
     if (!c.ok()) return std::nullopt;
     std::string out;

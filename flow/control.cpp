@@ -88,9 +88,15 @@ void Game::GOTE_Click() {
     }
 }
 
-void Game::LEVEL1_Click() { chooseLevel(1); }
-void Game::LEVEL2_Click() { chooseLevel(2); }
-void Game::LEVEL3_Click() { chooseLevel(3); }
+void Game::LEVEL1_Click() {
+    chooseLevel(1);
+}
+void Game::LEVEL2_Click() {
+    chooseLevel(2);
+}
+void Game::LEVEL3_Click() {
+    chooseLevel(3);
+}
 
 // Clears where the level is shown, then sets it.
 void Game::chooseLevel(int level) {

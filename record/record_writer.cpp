@@ -1,6 +1,5 @@
 #include "record/record_writer.h"
 
-
 #include <algorithm>
 #include <string>
 
@@ -9,9 +8,7 @@
 #include "record/text_codec.h"
 
 namespace tanukiban {
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 WritePanelStatus writePanelStatus(const GameState& s) {
     if (s.反転済 == OK) return WritePanelStatus::Flipped;

@@ -1,9 +1,10 @@
 #pragma once
 // UTF-8 checks for names and titles typed or read from a record.
-#include "files/cp932.h"
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "files/cp932.h"
 
 namespace tanukiban {
 

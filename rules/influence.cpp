@@ -9,11 +9,11 @@ struct Offset {
 };
 
 constexpr Offset kKingSteps[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
-                                 {-1, 1}, {1, 1},  {-1, 0}, {1, 0}};
+                                 {-1, 1}, {1, 1},   {-1, 0}, {1, 0}};
 
 // The survey in progress: the board it reads and the maps it writes.
 class Survey {
-public:
+  public:
     Survey(GameState& s, InfluenceMaps& m) : s_(s), b_(s.盤), m_(m) {}
 
     void run() {
@@ -26,7 +26,7 @@ public:
         }
     }
 
-private:
+  private:
     void reset() {
         for (int x = 0; x <= 5; ++x) {
             m_.勢力MAN[x].fill(0);
@@ -43,9 +43,16 @@ private:
 
     void enter(int c, int x, int y) {
         switch (c) {
-            case 歩MAN: manStep(c, x, y, 0, -1); break;
-            case とMAN: case 金MAN: 勢力確定自金(c, x, y); break;
-            case 香MAN: line(c, x, y, 0, -1); break;
+            case 歩MAN:
+                manStep(c, x, y, 0, -1);
+                break;
+            case とMAN:
+            case 金MAN:
+                勢力確定自金(c, x, y);
+                break;
+            case 香MAN:
+                line(c, x, y, 0, -1);
+                break;
             case 桂MAN:
                 manStep(c, x, y, -1, -2);
                 manStep(c, x, y, 1, -2);
@@ -55,16 +62,27 @@ private:
                     manStep(c, x, y, o.dx, o.dy);
                 }
                 break;
-            case 角MAN: bishop(角MAN, x, y, /*com=*/false); break;
-            case 飛MAN: rook(c, x, y); break;
+            case 角MAN:
+                bishop(角MAN, x, y, /*com=*/false);
+                break;
+            case 飛MAN:
+                rook(c, x, y);
+                break;
             case 王MAN:
                 s_.王X_MAN = x;
                 s_.王Y_MAN = y;
                 for (Offset o : kKingSteps) manStep(c, x, y, o.dx, o.dy);
                 break;
-            case 歩COM: comStep(c, x, y, 0, 1); break;
-            case とCOM: case 金COM: 勢力確定敵金(x, y); break;
-            case 香COM: line(c, x, y, 0, 1); break;
+            case 歩COM:
+                comStep(c, x, y, 0, 1);
+                break;
+            case とCOM:
+            case 金COM:
+                勢力確定敵金(x, y);
+                break;
+            case 香COM:
+                line(c, x, y, 0, 1);
+                break;
             case 桂COM:
                 comStep(c, x, y, -1, 2);
                 comStep(c, x, y, 1, 2);
@@ -74,14 +92,19 @@ private:
                     comStep(c, x, y, o.dx, o.dy);
                 }
                 break;
-            case 角COM: bishop(c, x, y, /*com=*/true); break;
-            case 飛COM: rook(c, x, y); break;
+            case 角COM:
+                bishop(c, x, y, /*com=*/true);
+                break;
+            case 飛COM:
+                rook(c, x, y);
+                break;
             case 王COM:
                 s_.王X_COM = x;
                 s_.王Y_COM = y;
                 for (Offset o : kKingSteps) comStep(c, x, y, o.dx, o.dy);
                 break;
-            default: break;  // not a piece: no influence
+            default:
+                break;  // not a piece: no influence
         }
     }
 
@@ -227,6 +250,8 @@ private:
 
 }  // namespace
 
-void 勢力調査(GameState& s, InfluenceMaps& m) { Survey(s, m).run(); }
+void 勢力調査(GameState& s, InfluenceMaps& m) {
+    Survey(s, m).run();
+}
 
 }  // namespace tanukiban

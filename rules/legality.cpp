@@ -6,7 +6,9 @@ namespace tanukiban {
 
 namespace {
 
-bool inRange(int v) { return v >= 1 && v <= 5; }
+bool inRange(int v) {
+    return v >= 1 && v <= 5;
+}
 
 // Gold and tokin: any step but the two rear diagonals. `forward` is the row
 // step towards the side's front.
@@ -77,20 +79,50 @@ int 移動チェック(const Grid& 盤, int 移動元X, int 移動元Y, int 移�
     const int dy = 移動先Y - 移動元Y;
     bool ok = false;
     switch (移動駒種類) {
-        case 歩COM: ok = dx == 0 && dy == 1; break;
-        case 歩MAN: ok = dx == 0 && dy == -1; break;
-        case 香COM: ok = dx == 0 && dy > 0 && lancePath(盤, 移動先X, 移動元Y, 移動先Y); break;
-        case 香MAN: ok = dx == 0 && dy < 0 && lancePath(盤, 移動先X, 移動元Y, 移動先Y); break;
-        case 桂COM: ok = dy == 2 && std::abs(dx) == 1; break;
-        case 桂MAN: ok = dy == -2 && std::abs(dx) == 1; break;
-        case 銀COM: ok = silverStep(dx, dy, 1); break;
-        case 銀MAN: ok = silverStep(dx, dy, -1); break;
-        case とCOM: case 金COM: ok = goldStep(dx, dy, 1); break;
-        case とMAN: case 金MAN: ok = goldStep(dx, dy, -1); break;
-        case 角COM: case 角MAN: return 移動チェック角(盤, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 飛COM: case 飛MAN: return 移動チェック飛車(盤, 移動元X, 移動元Y, 移動先X, 移動先Y);
-        case 王COM: case 王MAN: ok = std::abs(dx) <= 1 && std::abs(dy) <= 1; break;
-        default: ok = false;
+        case 歩COM:
+            ok = dx == 0 && dy == 1;
+            break;
+        case 歩MAN:
+            ok = dx == 0 && dy == -1;
+            break;
+        case 香COM:
+            ok = dx == 0 && dy > 0 && lancePath(盤, 移動先X, 移動元Y, 移動先Y);
+            break;
+        case 香MAN:
+            ok = dx == 0 && dy < 0 && lancePath(盤, 移動先X, 移動元Y, 移動先Y);
+            break;
+        case 桂COM:
+            ok = dy == 2 && std::abs(dx) == 1;
+            break;
+        case 桂MAN:
+            ok = dy == -2 && std::abs(dx) == 1;
+            break;
+        case 銀COM:
+            ok = silverStep(dx, dy, 1);
+            break;
+        case 銀MAN:
+            ok = silverStep(dx, dy, -1);
+            break;
+        case とCOM:
+        case 金COM:
+            ok = goldStep(dx, dy, 1);
+            break;
+        case とMAN:
+        case 金MAN:
+            ok = goldStep(dx, dy, -1);
+            break;
+        case 角COM:
+        case 角MAN:
+            return 移動チェック角(盤, 移動元X, 移動元Y, 移動先X, 移動先Y);
+        case 飛COM:
+        case 飛MAN:
+            return 移動チェック飛車(盤, 移動元X, 移動元Y, 移動先X, 移動先Y);
+        case 王COM:
+        case 王MAN:
+            ok = std::abs(dx) <= 1 && std::abs(dy) <= 1;
+            break;
+        default:
+            ok = false;
     }
     return ok ? OK : NG;
 }
@@ -98,16 +130,26 @@ int 移動チェック(const Grid& 盤, int 移動元X, int 移動元Y, int 移�
 int 取得_移動後成り駒(int I_駒) {
     const int sign = I_駒 < 0 ? -1 : 1;
     switch (std::abs(I_駒)) {
-        case 10: return sign * 900;
-        case 900: return sign * 10;
-        case 11: return sign * 20;
-        case 20: return sign * 11;
-        case 30: return sign * 110;
-        case 110: return sign * 30;
-        case 100: return sign * 800;
-        case 800: return sign * 100;
-        case 950: return I_駒;
-        default: return 0;
+        case 10:
+            return sign * 900;
+        case 900:
+            return sign * 10;
+        case 11:
+            return sign * 20;
+        case 20:
+            return sign * 11;
+        case 30:
+            return sign * 110;
+        case 110:
+            return sign * 30;
+        case 100:
+            return sign * 800;
+        case 800:
+            return sign * 100;
+        case 950:
+            return I_駒;
+        default:
+            return 0;
     }
 }
 

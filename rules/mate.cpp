@@ -116,7 +116,7 @@ int 詰めかMAN_COM移動(const GameState& s) {
 }
 
 int 詰めかMAN(GameState& s, const InfluenceMaps& m) {
-    const Side side{s.王X_MAN, s.王Y_MAN,       m.勢力COM, m.王手COM,
+    const Side side{s.王X_MAN,   s.王Y_MAN,    m.勢力COM, m.王手COM,
                     s.持駒数MAN, s.持駒MAN[1], 歩MAN,     王MAN};
     if (!inCheck(side)) return NG;
     if (s.持駒数MAN > 0 && tryBlockingDrops(s.盤, side) == BlockResult::Blocked) return NG;
@@ -129,7 +129,7 @@ int 詰めかMAN(GameState& s, const InfluenceMaps& m) {
 }
 
 int 詰めかCOM(GameState& s, InfluenceMaps& m) {
-    const Side side{s.王X_COM, s.王Y_COM,       m.勢力MAN, m.王手MAN,
+    const Side side{s.王X_COM,   s.王Y_COM,    m.勢力MAN, m.王手MAN,
                     s.持駒数COM, s.持駒COM[1], 歩COM,     王COM};
     if (!inCheck(side)) return NG;
     if (s.持駒数COM > 0 && tryBlockingDrops(s.盤, side) == BlockResult::Blocked) return NG;
@@ -151,7 +151,7 @@ int 詰めかCOM(GameState& s, InfluenceMaps& m) {
 
 int 調査_自王逃道(const GameState& s, const InfluenceMaps& m, Grid& 逃道MAN) {
     static constexpr int steps[8][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
-                                        {-1, 1}, {1, 1},  {-1, 0}, {1, 0}};
+                                        {-1, 1}, {1, 1},   {-1, 0}, {1, 0}};
     int count = 0;
     for (const auto& d : steps) {
         const int x = s.王X_MAN + d[0];
@@ -166,4 +166,3 @@ int 調査_自王逃道(const GameState& s, const InfluenceMaps& m, Grid& 逃道
 }
 
 }  // namespace tanukiban
-

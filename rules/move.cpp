@@ -4,17 +4,46 @@ namespace tanukiban {
 
 void 駒取得(GameState& s, int 取得駒) {
     switch (取得駒) {
-        case 10: case 900: s.持駒MAN[1] += 1; break;
-        case 11: case 20: s.持駒MAN[2] += 1; break;
-        case 30: case 110: s.持駒MAN[3] += 1; break;
-        case 100: case 800: s.持駒MAN[4] += 1; break;
-        case 王COM: s.勝者 = s.手番MAN; break;
-        case -10: case -900: s.持駒COM[1] += 1; break;
-        case -11: case -20: s.持駒COM[2] += 1; break;
-        case -30: case -110: s.持駒COM[3] += 1; break;
-        case -100: case -800: s.持駒COM[4] += 1; break;
-        case 王MAN: s.勝者 = s.手番COM; break;
-        default: break;
+        case 10:
+        case 900:
+            s.持駒MAN[1] += 1;
+            break;
+        case 11:
+        case 20:
+            s.持駒MAN[2] += 1;
+            break;
+        case 30:
+        case 110:
+            s.持駒MAN[3] += 1;
+            break;
+        case 100:
+        case 800:
+            s.持駒MAN[4] += 1;
+            break;
+        case 王COM:
+            s.勝者 = s.手番MAN;
+            break;
+        case -10:
+        case -900:
+            s.持駒COM[1] += 1;
+            break;
+        case -11:
+        case -20:
+            s.持駒COM[2] += 1;
+            break;
+        case -30:
+        case -110:
+            s.持駒COM[3] += 1;
+            break;
+        case -100:
+        case -800:
+            s.持駒COM[4] += 1;
+            break;
+        case 王MAN:
+            s.勝者 = s.手番COM;
+            break;
+        default:
+            break;
     }
 }
 

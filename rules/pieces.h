@@ -68,12 +68,24 @@ inline constexpr int 自持盤X2 = 9;   // 飛 と 金 角 faces
 inline constexpr int 敵持盤X1 = -1;  // 歩 香 桂 銀 faces
 inline constexpr int 敵持盤X2 = -3;  // 飛 と 金 角 faces
 
-inline constexpr bool isMan(int code) { return code <= -10; }
-inline constexpr bool isCom(int code) { return code >= 10; }
-inline constexpr bool isManStand(int x) { return x == 自持盤X1 || x == 自持盤X2; }
-inline constexpr bool isComStand(int x) { return x == 敵持盤X1 || x == 敵持盤X2; }
-inline constexpr bool isStand(int x) { return isManStand(x) || isComStand(x); }
-inline constexpr bool onBoard(int x, int y) { return x >= 1 && x <= 5 && y >= 1 && y <= 5; }
+inline constexpr bool isMan(int code) {
+    return code <= -10;
+}
+inline constexpr bool isCom(int code) {
+    return code >= 10;
+}
+inline constexpr bool isManStand(int x) {
+    return x == 自持盤X1 || x == 自持盤X2;
+}
+inline constexpr bool isComStand(int x) {
+    return x == 敵持盤X1 || x == 敵持盤X2;
+}
+inline constexpr bool isStand(int x) {
+    return isManStand(x) || isComStand(x);
+}
+inline constexpr bool onBoard(int x, int y) {
+    return x >= 1 && x <= 5 && y >= 1 && y <= 5;
+}
 
 // The face pair 1..4 a code belongs to (pawn/rook, tokin/lance, knight/gold,
 // silver/bishop); 0 for the kings, empty squares and unknown codes.

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "settings/backgrounds.h"
 #include "files/cp932.h"
 #include "files/replace_file.h"
+#include "settings/backgrounds.h"
 
 namespace tanukiban {
 

@@ -164,17 +164,20 @@ TEST(COM選択, 評価は盤と地図を元のまま残し選択と同じ点を�
             if (k >= run.candidates.size()) break;  // the scan stopped early
             const bool drop = isStand(mv.fromX);
             w.候補駒 = mv.before;
-            w.元王距離 = drop ? 0 : std::max(std::abs(s.王X_MAN - mv.fromX), std::abs(s.王Y_MAN - mv.fromY));
+            w.元王距離 =
+                drop ? 0 : std::max(std::abs(s.王X_MAN - mv.fromX), std::abs(s.王Y_MAN - mv.fromY));
             const int taken = s.盤[mv.toX][mv.toY];
             if (!drop) s.盤[mv.fromX][mv.fromY] = 空桝;
             s.盤[mv.toX][mv.toY] = mv.before;
             勢力調査(s, m);
             const Grid setUp = s.盤;
             const InfluenceMaps before = m;
-            const Score score = 盤評価(s, m, w, nullptr, taken, mv.before, mv.fromX, mv.fromY, mv.toX, mv.toY);
+            const Score score =
+                盤評価(s, m, w, nullptr, taken, mv.before, mv.fromX, mv.fromY, mv.toX, mv.toY);
             EXPECT_EQ(s.盤, setUp);
             expectSameMaps(m, before);
-            EXPECT_EQ(score.tenths, run.candidates[k].score.tenths) << "position " << i << " candidate " << k;
+            EXPECT_EQ(score.tenths, run.candidates[k].score.tenths)
+                << "position " << i << " candidate " << k;
             s.盤[mv.toX][mv.toY] = taken;
             if (!drop) s.盤[mv.fromX][mv.fromY] = mv.before;
             ++k;

@@ -1,7 +1,8 @@
 // Danger squares and the bishop watch, on the worked examples.
+#include "computer/danger.h"
+
 #include <gtest/gtest.h>
 
-#include "computer/danger.h"
 #include "computer/probes.h"
 #include "position.h"
 

@@ -178,7 +178,8 @@ TEST(盤評価, 上級の歩の手だけに乱数の端数が順に加わる) {
 
     s.COMレベル = 2;
     RandomSequence untouched;
-    for (const ScoredCandidate& c : runChoice(s, &untouched).candidates) EXPECT_EQ(c.score.fraction, 0.0f);
+    for (const ScoredCandidate& c : runChoice(s, &untouched).candidates)
+        EXPECT_EQ(c.score.fraction, 0.0f);
     EXPECT_EQ(untouched.next(), RandomSequence().next());
 }
 

@@ -38,8 +38,9 @@ inline ChoiceRun runChoice(GameState s, RandomSequence* random = nullptr) {
     勢力調査(s, m);
     const GameState before = s;
     run.best = chooseComputerMove(s, m, w, random, hooks);
-    run.restored = s.盤 == before.盤 && s.持駒MAN == before.持駒MAN && s.持駒COM == before.持駒COM &&
-                   s.持駒数MAN == before.持駒数MAN && s.持駒数COM == before.持駒数COM;
+    run.restored = s.盤 == before.盤 && s.持駒MAN == before.持駒MAN &&
+                   s.持駒COM == before.持駒COM && s.持駒数MAN == before.持駒数MAN &&
+                   s.持駒数COM == before.持駒数COM;
     return run;
 }
 
@@ -62,7 +63,8 @@ namespace tanukiban::testing {
 inline GameState randomPosition(std::mt19937& rng, int level) {
     static constexpr int kinds[] = {10, 11, 20, 30, 100, 110, 800, 900};
     GameState s;
-    std::uniform_int_distribution<int> square(1, 5), count(0, 2), pieces(2, 12), kind(0, 7), coin(0, 9);
+    std::uniform_int_distribution<int> square(1, 5), count(0, 2), pieces(2, 12), kind(0, 7),
+        coin(0, 9);
     auto put = [&](int code) {
         for (int tries = 0; tries < 50; ++tries) {
             const int x = square(rng), y = square(rng);

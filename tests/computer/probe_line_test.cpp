@@ -1,9 +1,9 @@
 // The probe's JSON Lines answers.
+#include "tools/probe/probe_line.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-
-#include "tools/probe/probe_line.h"
 
 namespace tanukiban {
 namespace {
@@ -50,9 +50,9 @@ TEST(probeLine, 鍵は決まった順に並ぶ) {
 
 TEST(probeLine, 点は十分の一までそのまま書く) {
     // The lone upper king can take the lower king: 9999 ends the scan.
-    const json capture = answer(
-        R"({"board": [[0,0,0,0,0],[0,0,950,0,0],[0,0,-950,0,0],[0,0,0,0,0],[0,0,0,0,0]],)"
-        R"( "hand_man": [0,0,0,0], "hand_com": [0,0,0,0], "level": 1})");
+    const json capture =
+        answer(R"({"board": [[0,0,0,0,0],[0,0,950,0,0],[0,0,-950,0,0],[0,0,0,0,0],[0,0,0,0,0]],)"
+               R"( "hand_man": [0,0,0,0], "hand_com": [0,0,0,0], "level": 1})");
     EXPECT_EQ(capture["best"]["score"].dump(), "9999");
     EXPECT_EQ(capture["best"]["to"], json::parse("[3,3]"));
     const std::string out = probeLine(kInitial);
@@ -75,43 +75,48 @@ TEST(probeLine, 乱数ありでは歩の点に端数が付き行ごとに同じ�
 }
 
 TEST(probeLine, 王のいない局面も答える) {
-    const json out = answer(
-        R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,900,0,0],[0,0,0,0,0],[0,0,0,0,-10]],)"
-        R"( "hand_man": [1,0,0,0], "hand_com": [0,0,0,2], "level": 2})");
+    const json out =
+        answer(R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,900,0,0],[0,0,0,0,0],[0,0,0,0,-10]],)"
+               R"( "hand_man": [1,0,0,0], "hand_com": [0,0,0,2], "level": 2})");
     ASSERT_FALSE(out.contains("error"));
     EXPECT_EQ(out["survey"]["王X_MAN"], 0);
     EXPECT_FALSE(out["best"].is_null());
 }
 
 TEST(probeLine, 候補がなければbestはnull) {
-    const json out = answer(
-        R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,10,0,-950]],)"
-        R"( "hand_man": [0,0,0,0], "hand_com": [0,0,0,0], "level": 3})");
+    const json out =
+        answer(R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,10,0,-950]],)"
+               R"( "hand_man": [0,0,0,0], "hand_com": [0,0,0,0], "level": 3})");
     EXPECT_TRUE(out["candidates"].empty());
     EXPECT_TRUE(out["best"].is_null());
 }
 
 TEST(probeLine, 不正な行にはerrorだけを返す) {
-    const std::string board = R"("board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]])";
+    const std::string board =
+        R"("board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]])";
     const std::string hands = R"("hand_man": [0,0,0,0], "hand_com": [0,0,0,0])";
     const std::vector<std::string> bad = {
         "",
         "not json",
         "[1,2,3]",
         "{\"level\": 3}",
-        "{" + board + ", " + hands + "}",                                    // no level
-        "{" + board + ", " + hands + ", \"level\": 4}",                      // level out of range
-        "{" + board + ", " + hands + ", \"level\": 2.0}",                    // not an integer
-        "{" + board + ", " + hands + ", \"level\": 2, \"random\": 1}",       // not a boolean
+        "{" + board + ", " + hands + "}",                               // no level
+        "{" + board + ", " + hands + ", \"level\": 4}",                 // level out of range
+        "{" + board + ", " + hands + ", \"level\": 2.0}",               // not an integer
+        "{" + board + ", " + hands + ", \"level\": 2, \"random\": 1}",  // not a boolean
         "{" + board + R"(, "hand_man": [0,0,0,21], "hand_com": [0,0,0,0], "level": 1})",
         "{" + board + R"(, "hand_man": [0,0,0], "hand_com": [0,0,0,0], "level": 1})",
         "{" + board + R"(, "hand_man": [0,0,0,-1], "hand_com": [0,0,0,0], "level": 1})",
-        R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" + hands + ", \"level\": 1}",
-        R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0]], )" + hands + ", \"level\": 1}",
-        R"({"board": [[12,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" + hands + ", \"level\": 1}",
-        R"({"board": [[18446744073709551615,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" + hands +
+        R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" + hands +
             ", \"level\": 1}",
-        R"({"board": [["10",0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" + hands + ", \"level\": 1}",
+        R"({"board": [[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0]], )" + hands +
+            ", \"level\": 1}",
+        R"({"board": [[12,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" + hands +
+            ", \"level\": 1}",
+        R"({"board": [[18446744073709551615,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" +
+            hands + ", \"level\": 1}",
+        R"({"board": [["10",0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0],[0,0,0,0,0]], )" + hands +
+            ", \"level\": 1}",
         "{\"board\": \"\xff\xfe\"}",
     };
     for (const std::string& line : bad) {

@@ -1,7 +1,8 @@
 // The positional probes run before the scan and inside the evaluation.
+#include "computer/probes.h"
+
 #include <gtest/gtest.h>
 
-#include "computer/probes.h"
 #include "position.h"
 
 namespace tanukiban {
@@ -60,7 +61,7 @@ TEST(調査_周辺状況, 大駒と王だけを数え盤の端で止まる) {
     });
     EXPECT_EQ(調査_周辺状況(s.盤, 1, 1), -2);  // king and bishop; the gold does not count
     EXPECT_EQ(調査_周辺状況(s.盤, 2, 2), -3);
-    EXPECT_EQ(調査_周辺状況(s.盤, 5, 5), 0);   // lower pieces do not count
+    EXPECT_EQ(調査_周辺状況(s.盤, 5, 5), 0);  // lower pieces do not count
 }
 
 TEST(調査_移動不可駒, 王との間の駒だけに印を付ける) {

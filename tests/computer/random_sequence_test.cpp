@@ -1,9 +1,9 @@
 // The game's fixed random sequence.
+#include "computer/random_sequence.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-#include "computer/random_sequence.h"
 
 namespace tanukiban {
 namespace {

@@ -1,8 +1,8 @@
 // A short self-play run over every pairing, with the invariants checked
 // after every ply.
-#include <gtest/gtest.h>
-
 #include "tools/selfplay/selfplay.h"
+
+#include <gtest/gtest.h>
 
 namespace tanukiban {
 namespace {
@@ -17,7 +17,8 @@ TEST(自己対局, 全組み合わせで不変条件が保たれる) {
                 ASSERT_TRUE(r.violation.empty()) << r.violation;
                 EXPECT_GE(r.plies, 1);
                 EXPECT_LE(r.plies, kSelfPlayPlyLimit);
-                EXPECT_TRUE(r.choices == r.plies || r.choices == r.plies + 1);  // +1: a side without a move
+                EXPECT_TRUE(r.choices == r.plies ||
+                            r.choices == r.plies + 1);  // +1: a side without a move
                 if (r.winner != 0) ++decided;
             }
         }

@@ -1,10 +1,9 @@
 // The probe on arbitrary input lines: it must never crash or throw, and it
 // must always answer with one JSON object on one line.
-#include <nlohmann/json.hpp>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "tools/probe/probe_line.h"

@@ -1,9 +1,10 @@
+#include "rules/influence.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "board_builder.h"
-#include "rules/influence.h"
 #include "rules/legality.h"
 
 namespace tanukiban {
@@ -72,7 +73,8 @@ TEST(勢力調査, 空の盤は初期値だけで王の桝は前のまま) {
 }
 
 TEST(勢力調査, 盤の端の駒は盤内だけに入る) {
-    GameState s = position({{2, 1, 歩MAN}, {4, 5, 歩COM}, {1, 2, 桂MAN}, {5, 4, 桂COM}, {1, 4, 桂MAN}});
+    GameState s =
+        position({{2, 1, 歩MAN}, {4, 5, 歩COM}, {1, 2, 桂MAN}, {5, 4, 桂COM}, {1, 4, 桂MAN}});
     InfluenceMaps m;
     勢力調査(s, m);
     int manTotal = 0, comTotal = 0;
@@ -270,8 +272,7 @@ TEST(勢力調査, 数は移動チェックで届く駒の数と一致する) {
                     }
                     const Grid& counts = side > 0 ? m.勢力COM : m.勢力MAN;
                     ASSERT_EQ(counts[tx][ty], expected)
-                        << "trial " << trial << " side " << side << " square " << tx << ","
-                        << ty;
+                        << "trial " << trial << " side " << side << " square " << tx << "," << ty;
                 }
             }
         }

@@ -1,7 +1,8 @@
+#include "rules/legality.h"
+
 #include <gtest/gtest.h>
 
 #include "board_builder.h"
-#include "rules/legality.h"
 
 namespace tanukiban {
 namespace {

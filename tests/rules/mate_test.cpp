@@ -1,7 +1,8 @@
+#include "rules/mate.h"
+
 #include <gtest/gtest.h>
 
 #include "board_builder.h"
-#include "rules/mate.h"
 
 namespace tanukiban {
 namespace {
@@ -84,8 +85,8 @@ TEST(詰め, 盤上の駒が間に入れば応手になる) {
 }
 
 TEST(詰め, 桂の王手は合駒の走査を飛ばして逃げと応手で判断する) {
-    GameState s = position({{3, 5, 王MAN}, {4, 3, 桂COM}, {5, 3, 桂COM}, {1, 3, 桂COM},
-                            {1, 4, 飛COM}});
+    GameState s =
+        position({{3, 5, 王MAN}, {4, 3, 桂COM}, {5, 3, 桂COM}, {1, 3, 桂COM}, {1, 4, 飛COM}});
     give(s, 4);
     expectBoth(s, OK);
     s.盤[5][4] = 金MAN;  // takes the checking knight
@@ -101,16 +102,20 @@ TEST(詰め, 線の真後ろへの逃げは逃げにならない) {
 }
 
 TEST(詰め, ピンされた駒で王手の駒を取っても応手にならない) {
-    GameState s = position({{3, 5, 王MAN}, {3, 4, 金MAN}, {3, 1, 飛COM}, {4, 4, 金COM},
-                            {4, 3, 歩COM}, {2, 1, 香COM}});
+    GameState s = position(
+        {{3, 5, 王MAN}, {3, 4, 金MAN}, {3, 1, 飛COM}, {4, 4, 金COM}, {4, 3, 歩COM}, {2, 1, 香COM}});
     expectBoth(s, OK);
     s.盤[3][1] = 空桝;  // no pin: the gold takes the checker
     expectBoth(s, NG);
 }
 
 TEST(詰め, 詰めかCOMは実際の局面の図を残し盤を戻す) {
-    GameState s = turned(position({{3, 5, 王MAN}, {3, 4, 金MAN}, {3, 1, 飛COM}, {4, 4, 金COM},
-                                   {4, 3, 歩COM}, {2, 1, 香COM}}));
+    GameState s = turned(position({{3, 5, 王MAN},
+                                   {3, 4, 金MAN},
+                                   {3, 1, 飛COM},
+                                   {4, 4, 金COM},
+                                   {4, 3, 歩COM},
+                                   {2, 1, 香COM}}));
     InfluenceMaps m;
     勢力調査(s, m);
     const Grid board = s.盤;

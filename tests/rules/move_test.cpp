@@ -1,7 +1,8 @@
+#include "rules/move.h"
+
 #include <gtest/gtest.h>
 
 #include "board_builder.h"
-#include "rules/move.h"
 
 namespace tanukiban {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "rules/state.h"
+
+#include <gtest/gtest.h>
 
 namespace tanukiban {
 namespace {

@@ -10,7 +10,9 @@ namespace {
 
 using Rows = BoardRows;
 
-GameState position(const Rows& rows, Hand man, Hand com) { return positionFromRows(rows, man, com); }
+GameState position(const Rows& rows, Hand man, Hand com) {
+    return positionFromRows(rows, man, com);
+}
 
 GameState initialPosition() {
     GameState s;
@@ -21,11 +23,8 @@ GameState initialPosition() {
 // A crowded middle game with pieces in both hands.
 GameState middleGame() {
     const Rows rows = {
-        {香COM, 金COM, 王COM, 0, 角COM},
-        {歩COM, 0, 銀COM, 桂COM, 0},
-        {0, 飛MAN, 0, 歩MAN, とCOM},
-        {桂MAN, 0, 金MAN, 0, 銀MAN},
-        {0, 角MAN, 王MAN, 0, 香MAN},
+        {香COM, 金COM, 王COM, 0, 角COM}, {歩COM, 0, 銀COM, 桂COM, 0}, {0, 飛MAN, 0, 歩MAN, とCOM},
+        {桂MAN, 0, 金MAN, 0, 銀MAN},     {0, 角MAN, 王MAN, 0, 香MAN},
     };
     return position(rows, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 0});
 }
@@ -34,10 +33,8 @@ GameState middleGame() {
 // nearly every board move is scored before the capture ends the scan.
 GameState humanInCheck() {
     const Rows rows = {
-        {香COM, 金COM, 王COM, 銀COM, 0},
-        {歩COM, 0, 0, 0, 0},
-        {0, 0, 0, 歩MAN, 角COM},
-        {金MAN, 0, 0, 0, 0},
+        {香COM, 金COM, 王COM, 銀COM, 0}, {歩COM, 0, 0, 0, 0},
+        {0, 0, 0, 歩MAN, 角COM},         {金MAN, 0, 0, 0, 0},
         {とMAN, 銀MAN, 王MAN, 0, 0},
     };
     return position(rows, {0, 0, 0, 0, 0}, {0, 1, 0, 0, 0});
@@ -47,11 +44,8 @@ GameState humanInCheck() {
 // and each one runs the mate test.
 GameState manyChecks() {
     const Rows rows = {
-        {0, 金COM, 王COM, 0, 0},
-        {歩COM, 0, 0, 銀COM, 0},
-        {0, 0, 0, 0, 0},
-        {0, 0, 銀MAN, 0, とMAN},
-        {香MAN, 0, 王MAN, 0, 0},
+        {0, 金COM, 王COM, 0, 0}, {歩COM, 0, 0, 銀COM, 0}, {0, 0, 0, 0, 0},
+        {0, 0, 銀MAN, 0, とMAN}, {香MAN, 0, 王MAN, 0, 0},
     };
     return position(rows, {0, 0, 0, 0, 0}, {0, 1, 0, 1, 0});
 }
@@ -72,10 +66,18 @@ void runChoice(benchmark::State& state, GameState s) {
     }
 }
 
-void BM_COM選択_初期局面(benchmark::State& state) { runChoice(state, initialPosition()); }
-void BM_COM選択_中盤持駒(benchmark::State& state) { runChoice(state, middleGame()); }
-void BM_COM選択_王手局面(benchmark::State& state) { runChoice(state, humanInCheck()); }
-void BM_COM選択_王手多数(benchmark::State& state) { runChoice(state, manyChecks()); }
+void BM_COM選択_初期局面(benchmark::State& state) {
+    runChoice(state, initialPosition());
+}
+void BM_COM選択_中盤持駒(benchmark::State& state) {
+    runChoice(state, middleGame());
+}
+void BM_COM選択_王手局面(benchmark::State& state) {
+    runChoice(state, humanInCheck());
+}
+void BM_COM選択_王手多数(benchmark::State& state) {
+    runChoice(state, manyChecks());
+}
 
 BENCHMARK(BM_COM選択_初期局面)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_COM選択_中盤持駒)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);

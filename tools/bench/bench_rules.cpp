@@ -10,11 +10,8 @@ namespace {
 // A crowded middle game with pieces in both hands.
 GameState middleGame() {
     const BoardRows board = {
-        {香COM, 金COM, 王COM, 0, 角COM},
-        {歩COM, 0, 銀COM, 桂COM, 0},
-        {0, 飛MAN, 0, 歩MAN, とCOM},
-        {桂MAN, 0, 金MAN, 0, 銀MAN},
-        {0, 角MAN, 王MAN, 0, 香MAN},
+        {香COM, 金COM, 王COM, 0, 角COM}, {歩COM, 0, 銀COM, 桂COM, 0}, {0, 飛MAN, 0, 歩MAN, とCOM},
+        {桂MAN, 0, 金MAN, 0, 銀MAN},     {0, 角MAN, 王MAN, 0, 香MAN},
     };
     return positionFromRows(board, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 0});
 }

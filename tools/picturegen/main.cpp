@@ -104,7 +104,8 @@ int main(int argc, char** argv) {
     QImage icon(128, 128, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     {
-        const QImage king = makePicture(tanukiban::王MAN).scaledToHeight(124, Qt::SmoothTransformation);
+        const QImage king =
+            makePicture(tanukiban::王MAN).scaledToHeight(124, Qt::SmoothTransformation);
         QPainter p(&icon);
         p.drawImage((icon.width() - king.width()) / 2, (icon.height() - king.height()) / 2, king);
     }

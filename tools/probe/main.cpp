@@ -12,10 +12,11 @@
 namespace {
 
 int usage() {
-    std::fputs("usage: tanukiban-probe              (JSON Lines on standard input)\n"
-               "       tanukiban-probe --perft N    (perft counts of depths 1..N, N 1..8)\n"
-               "       tanukiban-probe --record FILE\n",
-               stderr);
+    std::fputs(
+        "usage: tanukiban-probe              (JSON Lines on standard input)\n"
+        "       tanukiban-probe --perft N    (perft counts of depths 1..N, N 1..8)\n"
+        "       tanukiban-probe --record FILE\n",
+        stderr);
     return 2;
 }
 
@@ -27,8 +28,9 @@ int runPerft(const char* arg) {
     tanukiban::setInitialPosition(s.盤);
     tanukiban::InfluenceMaps m;
     for (int d = 1; d <= depth; ++d) {
-        std::printf("%d %llu\n", d,
-                    static_cast<unsigned long long>(tanukiban::perft(s, m, /*comToMove=*/false, d)));
+        std::printf(
+            "%d %llu\n", d,
+            static_cast<unsigned long long>(tanukiban::perft(s, m, /*comToMove=*/false, d)));
         std::fflush(stdout);
     }
     return 0;

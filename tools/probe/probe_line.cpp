@@ -1,10 +1,9 @@
 #include "tools/probe/probe_line.h"
 
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "computer/choice.h"
 #include "rules/influence.h"
@@ -34,7 +33,8 @@ std::string errorLine(const char* reason) {
 std::optional<int> boundedInt(const Json& j, int lo, int hi) {
     if (j.is_number_unsigned()) {
         const auto v = j.get<std::uint64_t>();
-        if (hi < 0 || v > static_cast<std::uint64_t>(hi) || static_cast<std::int64_t>(v) < lo) return std::nullopt;
+        if (hi < 0 || v > static_cast<std::uint64_t>(hi) || static_cast<std::int64_t>(v) < lo)
+            return std::nullopt;
         return static_cast<int>(v);
     }
     if (j.is_number_integer()) {
@@ -119,7 +119,9 @@ Json mapJson(const Grid& g) {
     return rows;
 }
 
-Json squareJson(int x, int y) { return Json::array({x, y}); }
+Json squareJson(int x, int y) {
+    return Json::array({x, y});
+}
 
 // Whole numbers of tenths print with at most one decimal; a random
 // fraction is printed in full.

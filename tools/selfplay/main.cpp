@@ -56,10 +56,11 @@ struct Tally {
 };
 
 void printRow(const char* upper, const char* lower, const Tally& t) {
-    const double avgPlies = t.games > 0 ? static_cast<double>(t.plies) / static_cast<double>(t.games) : 0;
+    const double avgPlies =
+        t.games > 0 ? static_cast<double>(t.plies) / static_cast<double>(t.games) : 0;
     const double usPerMove = t.choices > 0 ? t.seconds * 1e6 / static_cast<double>(t.choices) : 0;
-    std::printf("%5s %5s %6ld %10ld %10ld %6ld %9.1f %8.1f\n", upper, lower, t.games, t.upperWins, t.lowerWins,
-                t.draws, avgPlies, usPerMove);
+    std::printf("%5s %5s %6ld %10ld %10ld %6ld %9.1f %8.1f\n", upper, lower, t.games, t.upperWins,
+                t.lowerWins, t.draws, avgPlies, usPerMove);
 }
 
 }  // namespace
@@ -131,18 +132,21 @@ int main(int argc, char** argv) {
                                 (o.first == Options::First::Alternate && g % 2 == 0);
             config.keepMoves = o.showMoves;
             config.randomOpeningPlies = static_cast<int>(o.randomOpening);
-            config.openingSeed = static_cast<unsigned>(o.seedOffset * 1000003UL + static_cast<unsigned long>(k * 100000 + g));
+            config.openingSeed = static_cast<unsigned>(o.seedOffset * 1000003UL +
+                                                       static_cast<unsigned long>(k * 100000 + g));
             const tanukiban::SelfPlayResult r = tanukiban::playSelfGame(config, random);
             if (o.showMoves) {
-                std::printf("game %ld, upper level %d, lower level %d, %s first\n", g + 1, t.upper, t.lower,
-                            config.upperFirst ? "upper" : "lower");
+                std::printf("game %ld, upper level %d, lower level %d, %s first\n", g + 1, t.upper,
+                            t.lower, config.upperFirst ? "upper" : "lower");
                 for (const std::string& line : r.moves) std::printf("  %s\n", line.c_str());
             }
             if (!r.violation.empty()) {
                 std::fprintf(stderr,
-                             "tanukiban-selfplay: invariant broken in game %ld of upper level %d against lower "
+                             "tanukiban-selfplay: invariant broken in game %ld of upper level %d "
+                             "against lower "
                              "level %d (%s first): %s\n",
-                             g + 1, t.upper, t.lower, config.upperFirst ? "upper" : "lower", r.violation.c_str());
+                             g + 1, t.upper, t.lower, config.upperFirst ? "upper" : "lower",
+                             r.violation.c_str());
                 return 1;
             }
             t.games += 1;
@@ -159,8 +163,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("%5s %5s %6s %10s %10s %6s %9s %8s\n", "upper", "lower", "games", "upper-wins", "lower-wins",
-                "draws", "avg-plies", "us/move");
+    std::printf("%5s %5s %6s %10s %10s %6s %9s %8s\n", "upper", "lower", "games", "upper-wins",
+                "lower-wins", "draws", "avg-plies", "us/move");
     Tally total{0, 0};
     for (const Tally& t : pairings) {
         printRow(std::to_string(t.upper).c_str(), std::to_string(t.lower).c_str(), t);

@@ -34,10 +34,12 @@ void turnAbout(const GameState& from, GameState& to) {
     to.持駒数COM = from.持駒数MAN;
 }
 
-std::string squareText(int x, int y) { return "(" + std::to_string(x) + "," + std::to_string(y) + ")"; }
+std::string squareText(int x, int y) {
+    return "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+}
 
 class Game {
-public:
+  public:
     Game(const SelfPlayConfig& config, RandomSequence& random)
         : config_(config), random_(random), opening_(config.openingSeed) {
         初期設定(s_);
@@ -46,7 +48,8 @@ public:
         s_.手番 = 先手;
         s_.対局モード = 対局_COM;
         for (int x = 1; x <= 5; ++x) {
-            for (int y = 1; y <= 5; ++y) pairTotals_[static_cast<std::size_t>(facePair(s_.盤[x][y]))] += 1;
+            for (int y = 1; y <= 5; ++y)
+                pairTotals_[static_cast<std::size_t>(facePair(s_.盤[x][y]))] += 1;
         }
     }
 
@@ -55,7 +58,8 @@ public:
             const bool upper = s_.手番 == s_.手番COM;
             const std::optional<PlayedMove> mv = s_.手順数 < config_.randomOpeningPlies
                                                      ? chooseAtRandom(upper)
-                                                     : upper ? chooseUpper() : chooseLower();
+                                                 : upper ? chooseUpper()
+                                                         : chooseLower();
             if (!result_.violation.empty()) break;
             if (!mv) {
                 result_.winner = upper ? -1 : 1;
@@ -70,7 +74,7 @@ public:
         return result_;
     }
 
-private:
+  private:
     template <typename Choose>
     std::optional<ChosenMove> timedChoice(GameState& state, InfluenceMaps& maps, ComputerWork& work,
                                           Choose&& after) {
@@ -79,10 +83,11 @@ private:
         const int manTotal = state.持駒数MAN, comTotal = state.持駒数COM;
         const auto start = std::chrono::steady_clock::now();
         std::optional<ChosenMove> chosen = chooseComputerMove(state, maps, work, &random_);
-        result_.choiceSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        result_.choiceSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         result_.choices += 1;
-        if (state.盤 != board || state.持駒MAN != man || state.持駒COM != com || state.持駒数MAN != manTotal ||
-            state.持駒数COM != comTotal) {
+        if (state.盤 != board || state.持駒MAN != man || state.持駒COM != com ||
+            state.持駒数MAN != manTotal || state.持駒数COM != comTotal) {
             fail("the position was not restored after a choice");
         } else if (chosen) {
             after(*chosen);
@@ -125,9 +130,11 @@ private:
             checkChosen(turned_, c);
             if (c.isDrop()) {
                 const int column = c.元X == 敵持盤X1 ? 自持盤X1 : 自持盤X2;
-                played = PlayedMove{column, c.元Y + 1, 6 - c.先X, 6 - c.先Y, -c.元駒, -c.先駒, c.score.value()};
+                played = PlayedMove{column,  c.元Y + 1, 6 - c.先X,      6 - c.先Y,
+                                    -c.元駒, -c.先駒,   c.score.value()};
             } else {
-                played = PlayedMove{6 - c.元X, 6 - c.元Y, 6 - c.先X, 6 - c.先Y, -c.元駒, -c.先駒, c.score.value()};
+                played = PlayedMove{6 - c.元X, 6 - c.元Y, 6 - c.先X,      6 - c.先Y,
+                                    -c.元駒,   -c.先駒,   c.score.value()};
             }
         });
         return played;
@@ -137,15 +144,16 @@ private:
     void checkChosen(const GameState& state, const ChosenMove& c) {
         bool ok = 移動チェック(state.盤, c.元X, c.元Y, c.先X, c.先Y, c.元駒) == OK;
         if (c.isDrop()) {
-            ok = ok && c.元Y >= 1 && c.元Y <= 4 && state.持駒COM[static_cast<std::size_t>(c.元Y)] > 0 &&
+            ok = ok && c.元Y >= 1 && c.元Y <= 4 &&
+                 state.持駒COM[static_cast<std::size_t>(c.元Y)] > 0 &&
                  standFace(c.元X, c.元Y) == c.元駒 && c.先駒 == c.元駒;
         } else {
             ok = ok && onBoard(c.元X, c.元Y) && state.盤[c.元X][c.元Y] == c.元駒 &&
                  c.先駒 == 取得_移動後成り駒(c.元駒);
         }
         if (!ok) {
-            fail("illegal move chosen: " + squareText(c.元X, c.元Y) + " to " + squareText(c.先X, c.先Y) +
-                 " piece " + std::to_string(c.元駒));
+            fail("illegal move chosen: " + squareText(c.元X, c.元Y) + " to " +
+                 squareText(c.先X, c.先Y) + " piece " + std::to_string(c.元駒));
         }
     }
 
@@ -161,7 +169,8 @@ private:
             char line[96];
             std::snprintf(line, sizeof line, "%3d %s %s-%s %d>%d taking %d, score %g", s_.手順数,
                           mv.before > 0 ? "upper" : "lower", squareText(mv.fromX, mv.fromY).c_str(),
-                          squareText(mv.toX, mv.toY).c_str(), mv.before, mv.after, s_.盤[mv.toX][mv.toY], mv.score);
+                          squareText(mv.toX, mv.toY).c_str(), mv.before, mv.after,
+                          s_.盤[mv.toX][mv.toY], mv.score);
             result_.moves.emplace_back(line);
         }
         駒移動(s_, mv.fromX, mv.fromY, mv.toX, mv.toY, mv.after);
@@ -175,7 +184,8 @@ private:
             for (int y = 1; y <= 5; ++y) {
                 const int c = s_.盤[x][y];
                 if (c == 空桝) continue;
-                if (!isPieceCode(c)) return fail("unknown code " + std::to_string(c) + " on " + squareText(x, y));
+                if (!isPieceCode(c))
+                    return fail("unknown code " + std::to_string(c) + " on " + squareText(x, y));
                 if (c == 王MAN) ++kings[0];
                 if (c == 王COM) ++kings[1];
                 seen[static_cast<std::size_t>(facePair(c))] += 1;
@@ -196,10 +206,12 @@ private:
             comSum += s_.持駒COM[p];
         }
         // Taking a king raises the captor's total although nothing enters the hand.
-        if (s_.持駒数MAN != manSum + (comKingTaken ? 1 : 0) || s_.持駒数COM != comSum + (manKingTaken ? 1 : 0)) {
+        if (s_.持駒数MAN != manSum + (comKingTaken ? 1 : 0) ||
+            s_.持駒数COM != comSum + (manKingTaken ? 1 : 0)) {
             return fail("a hand total differs from the sum of its counts");
         }
-        if (s_.手順数 < 1 || s_.手順数 > 手順上限 || s_.手順最大数 != s_.手順数 || s_.手数 != s_.手順数) {
+        if (s_.手順数 < 1 || s_.手順数 > 手順上限 || s_.手順最大数 != s_.手順数 ||
+            s_.手数 != s_.手順数) {
             return fail("the move list is out of bounds");
         }
     }

@@ -26,8 +26,8 @@ struct SelfPlayResult {
     int winner = 0;  // +1 upper, −1 lower, 0 draw
     int plies = 0;
     int choices = 0;
-    double choiceSeconds = 0;  // time spent inside the choice
-    std::string violation;     // the first broken invariant, empty if none
+    double choiceSeconds = 0;        // time spent inside the choice
+    std::string violation;           // the first broken invariant, empty if none
     std::vector<std::string> moves;  // one line a ply, when asked for
 };
 
