@@ -69,6 +69,13 @@ bool plyReplayable(const GameState& s, const MoveList& list, int i) {
         return false;
     }
     const bool manMoves = isMan(元駒);
+    if (i > 1) {
+        // The sides take turns, and a taken king ends the game.
+        const bool firstSideMoves = i % 2 == 1;
+        if ((manMoves == isMan(list.手順元駒[1])) != firstSideMoves) return false;
+        if (list.手順取得駒[i - 1] == 王MAN || list.手順取得駒[i - 1] == 王COM) return false;
+    }
+    if (移動チェック(s.盤, 元X, 元Y, 先X, 先Y, 元駒) != OK) return false;
 
     if (isBoardColumn(元X)) {
         if (s.盤[元X][元Y] != 元駒) return false;

@@ -10,10 +10,12 @@ void applyPlyForward(GameState& s, const MoveList& list, int i);
 // Takes ply i of list back; the exact inverse of applyPlyForward.
 void applyPlyBackward(GameState& s, const MoveList& list, int i);
 
-// True when ply i of list can be played on the position of s: its fields are
-// in range, the source holds the piece (or the hand holds its pair), the
-// placed code is the right face, the destination holds no piece of the
-// mover's side and holds exactly what the ply says it captured.
+// True when ply i of list can be played on the position of s, as the game
+// would have accepted it: its fields are in range, its side alternates with
+// ply 1's, no king was taken before it, the piece may go there (移動チェック:
+// a drop only onto an empty square), the source holds the piece (or the hand
+// holds its pair), the placed code is the right face, and the destination
+// holds exactly what the ply says it captured.
 bool plyReplayable(const GameState& s, const MoveList& list, int i);
 
 }  // namespace tanukiban

@@ -14,21 +14,19 @@ int wholeSeconds(double t) {
     return static_cast<int>(std::trunc(t));
 }
 
-// A field's text as a number: spaces around an optional minus and digits.
-int fieldValue(std::string_view field) {
+// A field's text as a number: an optional minus and digits with blanks
+// around them; a blank field is 0. Anything else is not a number: nullopt.
+std::optional<int> fieldValue(std::string_view field) {
     const auto first = field.find_first_not_of(' ');
     if (first == std::string_view::npos) return 0;
     const auto last = field.find_last_not_of(' ');
     std::string_view body = field.substr(first, last - first + 1);
-    bool negative = false;
-    if (body.front() == '-') {
-        negative = true;
-        body.remove_prefix(1);
-    }
-    if (body.empty()) return 0;
+    const bool negative = body.front() == '-';
+    if (negative) body.remove_prefix(1);
+    if (body.empty()) return std::nullopt;
     int value = 0;
     for (char c : body) {
-        if (c < '0' || c > '9') return 0;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');  // at most five digits: no overflow
     }
     return negative ? -value : value;
@@ -86,7 +84,9 @@ std::optional<MoveLineFields> parseMoveLine(std::string_view line) {
     std::size_t column = 0;
     for (int k = 0; k < kFieldCount; ++k) {
         const auto width = static_cast<std::size_t>(kFieldWidths[k]);
-        fields[k] = fieldValue(line.substr(column, width));
+        const auto value = fieldValue(line.substr(column, width));
+        if (!value) return std::nullopt;
+        fields[k] = *value;
         column += width;
     }
     return fields;

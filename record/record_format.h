@@ -41,9 +41,9 @@ void storeMoveLine(MoveList& list, int i, const MoveLineFields& fields);
 // The 37 characters of a move line, or nullopt when a value does not fit.
 std::optional<std::string> formatMoveLine(const MoveLineFields& fields);
 
-// The fields of a line of exactly 37 ASCII characters; a field that is not
-// a number (spaces, an optional minus, digits) reads as 0. nullopt for a line
-// of any other shape.
+// The fields of a line of exactly 37 ASCII characters, each blank or a
+// number (an optional minus and digits, blanks around). nullopt for a line of
+// any other shape.
 std::optional<MoveLineFields> parseMoveLine(std::string_view line);
 
 // Decoded record text, read line by line. A line ends at CR LF, LF or CR.

@@ -1,6 +1,8 @@
 // Move lines, header placement and the code page at the file's boundary.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "record/record_format.h"
 #include "record/text_codec.h"
 #include "rules/state.h"
@@ -53,13 +55,17 @@ TEST(MoveLine, ParsesOnlyLinesOfExactlyThirtySevenAsciiCharacters) {
     EXPECT_FALSE(parseMoveLine(" 2122  30 110   0    3    3    0   \xef\xbc\x92"));
 }
 
-TEST(MoveLine, AFieldThatIsNotANumberReadsAsZero) {
-    const auto f = parseMoveLine(" 2122  30 1x0   0    3  - 3    0   - ");
+TEST(MoveLine, AFieldThatIsNotANumberRefusesTheLineAndABlankOneIsZero) {
+    using namespace std::string_literals;
+    for (const std::string& bad :
+         {" 2122  30 1x0   0    3    3    0    2"s, " 2122  30 110   0    3    3    0   \0"s,
+          " 2122  30 110   0    3    -    0    2"s, " 2122  30 110   0    3   3-    0    2"s}) {
+        EXPECT_FALSE(parseMoveLine(bad)) << bad;
+    }
+    const auto f = parseMoveLine(" 2122  30 110        3    3    0   -0");
     ASSERT_TRUE(f);
-    EXPECT_EQ((*f)[kFieldMoving], 0);
-    EXPECT_EQ((*f)[kFieldManAfter], 0);
+    EXPECT_EQ((*f)[kFieldCaptured], 0);
     EXPECT_EQ((*f)[kFieldComAfter], 0);
-    EXPECT_EQ((*f)[kFieldPlaced], 30);
 }
 
 TEST(RecordLines, EndAtCrLfLfOrCrAndNotAfterTheLast) {

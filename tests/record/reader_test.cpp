@@ -162,6 +162,11 @@ const std::string kGood = " 2524-800-100   0    0    3    0    0\r\n";
 const std::string kLowerTakesATokin = ply(5, 5, 5, 4, -900, -10, 0) + ply(1, 1, 1, 2, 900, 10, 0) +
                                       ply(5, 4, 5, 1, -10, -900, 11) + ply(2, 1, 2, 2, 30, 110, 0);
 
+// Both kings step out; the lower king takes the upper one on ply 5.
+const std::string kKingTaken = ply(3, 5, 3, 4, -950, -950, 0) + ply(3, 1, 3, 2, 950, 950, 0) +
+                               ply(3, 4, 3, 3, -950, -950, 0) + ply(4, 1, 4, 2, 800, 100, 0) +
+                               ply(3, 3, 3, 2, -950, -950, 950);
+
 INSTANTIATE_TEST_SUITE_P(
     BadFiles, RefusedRecord,
     ::testing::Values(
@@ -193,7 +198,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"short line", " 2524-800-100   0    0    3    0\r\n"},
         BadFile{"blank line between plies",
                 kGood + "\r\n" + " 2122  30 110   0    3    3    0    2\r\n"},
-        BadFile{"undecodable bytes", "\xff\xff\r\n"}));
+        BadFile{"undecodable bytes", "\xff\xff\r\n"},
+        BadFile{"a NUL byte in a number",
+                std::string(" 2524-800-100   0    0    3    0   \0\r\n", 39)},
+        BadFile{"a pawn jumping two squares", ply(5, 5, 5, 3, -900, -10, 0)},
+        BadFile{"a drop onto a piece", kLowerTakesATokin + ply(7, 3, 4, 1, -20, -20, 100)},
+        BadFile{"the same side twice", kGood + ply(5, 5, 5, 4, -900, -10, 0)},
+        BadFile{"a ply after a king was taken", kKingTaken + ply(1, 1, 1, 2, 900, 10, 0)}));
 
 TEST(RecordReader, DropsOfEitherFaceOfAHeldPairAreAccepted) {
     for (const auto& drop : {ply(7, 3, 3, 3, -20, -20, 0), ply(9, 3, 3, 3, -11, -11, 0)}) {

@@ -71,6 +71,7 @@ class Game {
         }
         if (s_.勝者 != 手番なし) result_.winner = s_.勝者 == s_.手番COM ? 1 : -1;
         result_.plies = s_.手順数;
+        result_.position = s_;
         return result_;
     }
 

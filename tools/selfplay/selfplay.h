@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "computer/random_sequence.h"
+#include "rules/state.h"
 
 namespace tanukiban {
 
@@ -29,6 +30,7 @@ struct SelfPlayResult {
     double choiceSeconds = 0;        // time spent inside the choice
     std::string violation;           // the first broken invariant, empty if none
     std::vector<std::string> moves;  // one line a ply, when asked for
+    GameState position;              // where the game ended, its move list included
 };
 
 // Plays until a king is captured, a side has no move (it loses), or
