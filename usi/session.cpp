@@ -67,7 +67,8 @@ Session::Session(Output output, Clock clock, SessionConfig config)
     : output_(std::move(output)),
       clock_(std::move(clock)),
       config_(config),
-      searcher_(clock_, config.hashMegabytes) {
+      searcher_(clock_, config.hashMegabytes),
+      hashMegabytes_(config.hashMegabytes) {
     position_.start = position_.current = Position::initial();
 }
 
@@ -139,7 +140,10 @@ void Session::setOption(std::string_view line) {
         }
         const auto megabytes =
             std::min<std::int64_t>(*n, static_cast<std::int64_t>(config_.maxHashMegabytes));
-        searcher_.setHashSize(static_cast<std::size_t>(megabytes));
+        // Front ends send the size before every game; keep the table when it fits.
+        if (static_cast<std::size_t>(megabytes) != hashMegabytes_)
+            searcher_.setHashSize(static_cast<std::size_t>(megabytes));
+        hashMegabytes_ = static_cast<std::size_t>(megabytes);
     } else if (sameName(name, "Level")) {
         if (!n || *n < kMinLevel || *n > kMaxLevel) {
             say("info string Level is 1 to 6");

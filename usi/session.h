@@ -65,6 +65,7 @@ class Session {
     std::mutex outputMutex_;
 
     engine::Searcher searcher_;
+    std::size_t hashMegabytes_;
     RandomSequence random_;
     int level_ = 6;
     PositionText position_;
