@@ -88,6 +88,7 @@ bool Session::handle(std::string_view line) {
     if (command == "usi") {
         identify();
     } else if (command == "isready") {
+        prepare();
         say("readyok");
     } else if (command == "setoption") {
         if (busy()) return say("info string options wait until the search ends"), true;
@@ -122,6 +123,16 @@ void Session::identify() {
     say("usiok");
 }
 
+void Session::prepare() {
+    // The table is taken at the first search; a search of one ply takes it
+    // now, so that the first move's time goes to thinking.
+    if (tableReady_ || busy()) return;
+    SearchLimits limits;
+    limits.depth = 1;
+    searcher_.search(Position::initial(), limits);
+    tableReady_ = true;
+}
+
 void Session::setOption(std::string_view line) {
     const std::vector<std::string_view> words = splitWords(line);
     if (words.size() < 3 || words[1] != "name") {
@@ -141,8 +152,10 @@ void Session::setOption(std::string_view line) {
         const auto megabytes =
             std::min<std::int64_t>(*n, static_cast<std::int64_t>(config_.maxHashMegabytes));
         // Front ends send the size before every game; keep the table when it fits.
-        if (static_cast<std::size_t>(megabytes) != hashMegabytes_)
+        if (static_cast<std::size_t>(megabytes) != hashMegabytes_) {
             searcher_.setHashSize(static_cast<std::size_t>(megabytes));
+            tableReady_ = false;
+        }
         hashMegabytes_ = static_cast<std::size_t>(megabytes);
     } else if (sameName(name, "Level")) {
         if (!n || *n < kMinLevel || *n > kMaxLevel) {
@@ -251,6 +264,7 @@ void Session::go(std::string_view line) {
         infinite_ = infinite;
     }
     stop_.store(false);
+    tableReady_ = true;
     thread_ = std::thread(&Session::think, this, position_.current, std::move(request));
 }
 

@@ -49,6 +49,7 @@ class Session {
 
     void say(std::string_view line);
     void identify();
+    void prepare();
     void setOption(std::string_view line);
     void setPosition(std::string_view line);
     void go(std::string_view line);
@@ -66,6 +67,7 @@ class Session {
 
     engine::Searcher searcher_;
     std::size_t hashMegabytes_;
+    bool tableReady_ = false;  // the table's memory is taken
     RandomSequence random_;
     int level_ = 6;
     PositionText position_;
