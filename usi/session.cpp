@@ -59,10 +59,6 @@ std::string joined(const std::vector<std::string_view>& words, std::size_t from,
 
 }  // namespace
 
-struct Session::Go {
-    SearchLimits limits;
-};
-
 Session::Session(Output output, Clock clock, SessionConfig config)
     : output_(std::move(output)),
       clock_(std::move(clock)),
@@ -192,7 +188,7 @@ void Session::go(std::string_view line) {
     const Color us = position_.current.sideToMove();
     TimeControl tc;
     bool timed = false, ponder = false, infinite = false;
-    Go request;
+    SearchLimits limits;
     for (std::size_t i = 1; i < words.size(); ++i) {
         const std::string_view w = words[i];
         if (w == "infinite") {
@@ -228,14 +224,13 @@ void Session::go(std::string_view line) {
             tc.movetime = value;
             timed = true;
         } else if (w == "depth") {
-            request.limits.depth = static_cast<int>(std::min<std::int64_t>(value, MaxPly));
+            limits.depth = static_cast<int>(std::min<std::int64_t>(value, MaxPly));
         } else if (w == "nodes") {
-            request.limits.nodes = static_cast<std::uint64_t>(value);
+            limits.nodes = static_cast<std::uint64_t>(value);
         } else {
             say("info string go: ignored " + shown(w));
         }
     }
-    SearchLimits& limits = request.limits;
     limits.infinite = infinite;
     const bool limited = timed || infinite || limits.depth > 0 || limits.nodes > 0;
     if (!limited) tc.movetime = levelThinkTime(isSearchLevel(level_) ? level_ : 4).count();
@@ -264,11 +259,11 @@ void Session::go(std::string_view line) {
         infinite_ = infinite;
     }
     stop_.store(false);
-    tableReady_ = true;
-    thread_ = std::thread(&Session::think, this, position_.current, std::move(request));
+    if (isSearchLevel(level_)) tableReady_ = true;
+    thread_ = std::thread(&Session::think, this, position_.current, limits);
 }
 
-void Session::think(Position root, Go request) {
+void Session::think(Position root, SearchLimits limits) {
     Move best, ponder;
     if (const Move take = root.kingCapture()) {
         best = take;
@@ -276,7 +271,7 @@ void Session::think(Position root, Go request) {
         best = onePlyMove(root, level_, random_);
     } else {
         const SearchResult result = searcher_.search(
-            root, request.limits, [&](const SearchInfo& info) { say(infoLine(info, root)); });
+            root, limits, [&](const SearchInfo& info) { say(infoLine(info, root)); });
         best = result.best;
         ponder = result.ponder;
     }

@@ -45,8 +45,6 @@ class Session {
     void finish();
 
   private:
-    struct Go;
-
     void say(std::string_view line);
     void identify();
     void prepare();
@@ -56,7 +54,7 @@ class Session {
     void stop();
     void ponderHit();
     bool busy();
-    void think(engine::Position root, Go request);
+    void think(engine::Position root, engine::SearchLimits limits);
     void answer(engine::Move best, engine::Move ponder, const engine::Position& root);
     std::string infoLine(const engine::SearchInfo& info, const engine::Position& root) const;
 
