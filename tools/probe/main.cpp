@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "rules/movegen.h"
+#include "engine/movegen.h"
 #include "tools/probe/probe_line.h"
 #include "tools/probe/record_mode.h"
 
@@ -24,13 +24,10 @@ int runPerft(const char* arg) {
     char* end = nullptr;
     const long depth = std::strtol(arg, &end, 10);
     if (end == arg || *end != '\0' || depth < 1 || depth > 8) return usage();
-    tanukiban::GameState s;
-    tanukiban::setInitialPosition(s.盤);
-    tanukiban::InfluenceMaps m;
+    tanukiban::engine::Position pos = tanukiban::engine::Position::initial();
     for (int d = 1; d <= depth; ++d) {
-        std::printf(
-            "%d %llu\n", d,
-            static_cast<unsigned long long>(tanukiban::perft(s, m, /*comToMove=*/false, d)));
+        std::printf("%d %llu\n", d,
+                    static_cast<unsigned long long>(tanukiban::engine::perft(pos, d)));
         std::fflush(stdout);
     }
     return 0;

@@ -1,0 +1,47 @@
+#pragma once
+// Between the engine and the game's own state: the board 盤 with its piece
+// codes, the hands 持駒MAN/持駒COM, the side to move, and the game's move
+// description (rules' Move: source square or stand column, destination,
+// piece before and after).
+//
+// The game's lower side (MAN, negative codes) is the engine's Lower and its
+// upper side (COM) the engine's Upper, whichever of them moves first.
+#include <optional>
+#include <string>
+
+#include "engine/position.h"
+#include "rules/movegen.h"
+#include "rules/state.h"
+
+namespace tanukiban::engine {
+
+// The engine's piece for a game code (歩MAN … 王COM), NoPiece for 空桝 or an
+// unknown code; and back.
+Piece pieceFromCode(int code);
+int codeFromPiece(Piece p);
+
+// The position of the game's board and hands. The side to move is the upper
+// side when 手番 is 手番COM (and a game runs), else the lower side; the
+// overload names it. Nothing when the board is not one the engine can hold
+// (see Position::set), with the reason in *error.
+std::optional<Position> positionFromGame(const GameState& s, std::string* error = nullptr);
+std::optional<Position> positionFromGame(const GameState& s, Color sideToMove,
+                                         std::string* error = nullptr);
+
+// Writes the position's board, hands, hand totals and king squares into s;
+// 手番 becomes 手番COM or 手番MAN by the side to move. Nothing else changes.
+void writeToGame(const Position& pos, GameState& s);
+
+// The game's description of an engine move in the position before it. A
+// drop has fromX the side's stand column of the face (7/9 lower, −1/−3
+// upper) and fromY the pair 1..4, as rules' generateMoves writes it; note
+// that 駒移動 takes a lower-side drop's row as pair + 1.
+tanukiban::Move toGameMove(const Position& pos, Move m);
+
+// The engine move the game's description names, or no move when it names
+// none that the position's side to move can legally make. A drop is known by
+// its stand column and its face (`before`); its fromY is not read, so both
+// the pair and the stand row are accepted.
+Move fromGameMove(const Position& pos, const tanukiban::Move& gm);
+
+}  // namespace tanukiban::engine
