@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -22,9 +23,24 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardView::resizeEvent(QResizeEvent*) {
+    fit();
+}
+
+void BoardView::showEvent(QShowEvent*) {
+    // A window moved to a screen of another density draws for that density.
+    if (QWindow* w = window()->windowHandle(); w && !followsScreen_) {
+        followsScreen_ = true;
+        QObject::connect(w, &QWindow::screenChanged, this, [this] {
+            fit();
+            update();
+        });
+    }
+}
+
+void BoardView::fit() {
     const double scale = std::max(
         1.0, std::min(width() / double(QtSurface::kWidth), height() / double(QtSurface::kHeight)));
-    surface_->setScale(scale);
+    surface_->setScale(scale, devicePixelRatioF());
     const QImage& picture = surface_->image();
     const double dpr = surface_->devicePixelRatio();
     // Whole logical pixels keep the picture on the device-pixel grid.

@@ -32,13 +32,18 @@ class BoardView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // Fits the picture to the view's size and its screen's density.
+    void fit();
+
     std::unique_ptr<QtSurface> surface_;
     QPoint origin_;
     PressHandler pressHandler_;
     ScaleHandler scaleHandler_;
     std::function<void()> firstPaint_;
+    bool followsScreen_ = false;
 };
 
 }  // namespace tanukiban

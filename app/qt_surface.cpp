@@ -56,9 +56,11 @@ void QtSurface::makeImage() {
     image_.setDotsPerMeterY(kDotsPerMeter96);
 }
 
-void QtSurface::setScale(double scale) {
-    if (!(scale > 0) || scale == scale_) return;
+void QtSurface::setScale(double scale, qreal devicePixelRatio) {
+    if (!(scale > 0) || !(devicePixelRatio > 0)) return;
+    if (scale == scale_ && devicePixelRatio == dpr_) return;
     scale_ = scale;
+    dpr_ = devicePixelRatio;
     pictures_.clear();
     makeImage();
     image_.fill(toQColor(fillColour_));

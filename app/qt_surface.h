@@ -40,9 +40,10 @@ class QtSurface : public Surface {
     // its device pixel ratio is the screen's times the scale.
     const QImage& image();
     qreal devicePixelRatio() const { return dpr_; }
-    // Draws the picture `scale` times its natural size from now on, and
-    // everything drawn so far again at that size.
-    void setScale(double scale);
+    // Draws the picture `scale` times its natural size, for a screen of this
+    // density, from now on, and everything drawn so far again at that size.
+    void setScale(double scale, qreal devicePixelRatio);
+    void setScale(double scale) { setScale(scale, dpr_); }
     double scale() const { return scale_; }
     // Drawing commands kept for drawing again.
     std::size_t recordedCommands() const { return record_.size(); }
