@@ -12,6 +12,7 @@
 
 #include "app/locale_setup.h"
 #include "app/main_window.h"
+#include "app/window_placement.h"
 #include "flow/game.h"
 #if TANUKIBAN_WITH_SOUND
 #include "flow/library_sound.h"
@@ -72,6 +73,9 @@ int main(int argc, char** argv) {
     game.Form_Load();
     qCInfo(lcStartup, "loaded %lld ms", QDateTime::currentMSecsSinceEpoch() - started);
     if (game.ended()) return 0;
+    tanukiban::restorePlacement(window);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    tanukiban::savePlacement(window);
+    return status;
 }

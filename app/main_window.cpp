@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,8 +47,13 @@ MainWindow::MainWindow() {
     setCentralWidget(view_);
     panel_ = std::make_unique<QtRecordPanel>(view_);
     buildMenus();
-    // The window has one size; the layout keeps it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    view_->setScaleHandler(
+        [this](double scale, QPoint origin) { panel_->setScale(scale, origin); });
+    // Ctrl+0 brings the window back to its natural size.
+    auto* naturalSize = new QAction(this);
+    naturalSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    QObject::connect(naturalSize, &QAction::triggered, this, [this] { showNaturalSize(); });
+    addAction(naturalSize);
 
     timer_.setInterval(50);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
@@ -119,6 +123,11 @@ void MainWindow::buildMenus() {
             if (Game* g = live()) g->menuCommand(item);
         });
     }
+}
+
+void MainWindow::showNaturalSize() {
+    if (isMaximized() || isFullScreen()) showNormal();
+    resize(sizeHint());
 }
 
 QAction* MainWindow::action(MenuItem item) const {

@@ -25,6 +25,8 @@ class MainWindow : public QMainWindow, public Platform {
     void attach(Game& game);
     BoardView& view() { return *view_; }
     QAction* action(MenuItem item) const;
+    // Back to the size at which the picture is drawn at its natural size.
+    void showNaturalSize();
 
     // Platform
     Surface& surface() override;

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QString>
+#include <algorithm>
 #include <cmath>
 
 #include "display/palette.h"
@@ -26,48 +27,88 @@ double twipsY(double cellY) {
 // 96 dots per inch, so that font points mean what they mean on the original screen.
 constexpr int kDotsPerMeter96 = 3780;
 
+// A natural-size pixel position in the record's units.
+int units(double pixels) {
+    return static_cast<int>(std::lround(pixels * DrawingRecord::kUnitsPerPixel));
+}
+QRect unitRect(double left, double top, double right, double bottom) {
+    return QRect(QPoint(units(left), units(top)), QPoint(units(right) - 1, units(bottom) - 1));
+}
+
 }  // namespace
 
 QtSurface::QtSurface(qreal devicePixelRatio) : dpr_(devicePixelRatio > 0 ? devicePixelRatio : 1) {
-    image_ = QImage(static_cast<int>(std::ceil(kWidth * dpr_)),
-                    static_cast<int>(std::ceil(kHeight * dpr_)), QImage::Format_RGB32);
-    image_.setDevicePixelRatio(dpr_);
-    image_.setDotsPerMeterX(kDotsPerMeter96);
-    image_.setDotsPerMeterY(kDotsPerMeter96);
-    image_.fill(toQColor(2));
-}
-
-const QImage* QtSurface::picture(int code) {
-    auto it = pictures_.find(code);
-    if (it != pictures_.end()) return it->second.isNull() ? nullptr : &it->second;
-    // Loaded on first use, so start-up decodes only what the first picture shows.
-    QImage img;
-    if (const PictureInfo* info = findPicture(code)) {
-        img = QImage(
-            QStringLiteral(":/pictures/%1.png")
-                .arg(QString::fromUtf8(info->name.data(), static_cast<int>(info->name.size()))));
-        if (!img.isNull()) {
-            // Stored at twice their size; brought to this screen's density once.
-            img = img.convertToFormat(QImage::Format_RGB32);
-            const QSize want(static_cast<int>(std::lround(info->width * dpr_)),
-                             static_cast<int>(std::lround(info->height * dpr_)));
-            if (img.size() != want)
-                img = img.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            img.setDevicePixelRatio(dpr_);
-        }
-    }
-    it = pictures_.emplace(code, std::move(img)).first;
-    return it->second.isNull() ? nullptr : &it->second;
-}
-
-bool QtSurface::hasAllPictures() {
-    bool all = true;
-    for (const PictureInfo& info : pictureTable()) all = picture(info.code) != nullptr && all;
-    return all;
+    makeImage();
+    image_.fill(toQColor(fillColour_));
 }
 
 QtSurface::~QtSurface() {
     endPainting();
+}
+
+void QtSurface::makeImage() {
+    endPainting();
+    const double r = ratio();
+    image_ = QImage(static_cast<int>(std::ceil(kWidth * r - 1e-9)),
+                    static_cast<int>(std::ceil(kHeight * r - 1e-9)), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(r);
+    image_.setDotsPerMeterX(kDotsPerMeter96);
+    image_.setDotsPerMeterY(kDotsPerMeter96);
+}
+
+void QtSurface::setScale(double scale, qreal devicePixelRatio) {
+    if (!(scale > 0) || !(devicePixelRatio > 0)) return;
+    if (scale == scale_ && devicePixelRatio == dpr_) return;
+    scale_ = scale;
+    dpr_ = devicePixelRatio;
+    pictures_.clear();
+    makeImage();
+    image_.fill(toQColor(fillColour_));
+    record_.forEach([this](const DrawCommand& c) { paint(c); });
+}
+
+const QImage* QtSurface::source(int code) {
+    // Pictures are stored at twice and four times their size; the smaller
+    // serves up to twice, so the natural size is exactly what it always was.
+    const int density = ratio() > 2 ? 4 : 2;
+    if (density != sourceDensity_) {
+        sources_.clear();
+        sourceDensity_ = density;
+    }
+    auto it = sources_.find(code);
+    if (it != sources_.end()) return it->second.isNull() ? nullptr : &it->second;
+    // Loaded on first use, so start-up decodes only what the first picture shows.
+    QImage img;
+    if (const PictureInfo* info = findPicture(code)) {
+        const QString name =
+            QString::fromUtf8(info->name.data(), static_cast<int>(info->name.size()));
+        if (density == 4) img = QImage(QStringLiteral(":/pictures/%1@4x.png").arg(name));
+        if (img.isNull()) img = QImage(QStringLiteral(":/pictures/%1.png").arg(name));
+        if (!img.isNull()) img = img.convertToFormat(QImage::Format_RGB32);
+    }
+    it = sources_.emplace(code, std::move(img)).first;
+    return it->second.isNull() ? nullptr : &it->second;
+}
+
+const QImage* QtSurface::picture(int code, int width, int height) {
+    const long long key = (static_cast<long long>(code + 1000000) << 32) |
+                          (static_cast<long long>(width) << 16) | height;
+    auto it = pictures_.find(key);
+    if (it != pictures_.end()) return &it->second;
+    const QImage* src = source(code);
+    if (!src) return nullptr;
+    // Brought to this size once.
+    QImage img = *src;
+    if (img.size() != QSize(width, height))
+        img = img.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    img.setDevicePixelRatio(ratio());
+    return &pictures_.emplace(key, std::move(img)).first->second;
+}
+
+bool QtSurface::hasAllPictures() {
+    bool all = true;
+    for (const PictureInfo& info : pictureTable()) all = source(info.code) != nullptr && all;
+    return all;
 }
 
 QPainter& QtSurface::painter() {
@@ -88,31 +129,95 @@ const QImage& QtSurface::image() {
 }
 
 double QtSurface::snapX(double twips) const {
-    return std::round(twips / kTwipsPerPixel * dpr_) / dpr_;
+    return std::round(twips / kTwipsPerPixel * ratio()) / ratio();
 }
 
 double QtSurface::snapY(double twips) const {
-    return std::round(twips / kTwipsPerPixel * dpr_) / dpr_;
+    return std::round(twips / kTwipsPerPixel * ratio()) / ratio();
+}
+
+namespace {
+
+// Along one axis whose cells begin at `first` twips, every `pitch` twips.
+double twipsOfPixel(long pixel, double ratio, double first, double pitch) {
+    const double twips = (pixel + 0.5) / ratio * QtSurface::kTwipsPerPixel;
+    const double cell = std::floor((twips - first) / pitch);
+    // Where a cell's picture begins, as drawing rounds it.
+    auto begins = [&](double c) {
+        return std::lround((first + pitch * c) / QtSurface::kTwipsPerPixel * ratio);
+    };
+    if (pixel < begins(cell)) return first + pitch * cell - 0.25;
+    if (pixel >= begins(cell + 1)) return first + pitch * (cell + 1);
+    return twips;
+}
+
+}  // namespace
+
+double QtSurface::twipsOfPixelX(long pixel) const {
+    return twipsOfPixel(pixel, ratio(), twipsX(0), twipsX(1) - twipsX(0));
+}
+
+double QtSurface::twipsOfPixelY(long pixel) const {
+    return twipsOfPixel(pixel, ratio(), twipsY(0), twipsY(1) - twipsY(0));
+}
+
+void QtSurface::paint(const DrawCommand& c) {
+    switch (c.kind) {
+        case DrawCommand::Kind::Picture:
+            if (const PictureInfo* info = findPicture(c.value)) {
+                // Both edges on the device-pixel grid, so that neighbours meet
+                // without a seam at any size.
+                const double r = ratio();
+                const double left = twipsX(c.x) / kTwipsPerPixel,
+                             top = twipsY(c.y) / kTwipsPerPixel;
+                const long x0 = std::lround(left * r), y0 = std::lround(top * r);
+                const int w = static_cast<int>(std::lround((left + info->width) * r) - x0);
+                const int h = static_cast<int>(std::lround((top + info->height) * r) - y0);
+                if (const QImage* img = picture(c.value, w, h))
+                    painter().drawImage(QPointF(x0 / r, y0 / r), *img);
+            }
+            break;
+        case DrawCommand::Kind::Frame:
+            paintFrame(c.value, c.x, c.y);
+            break;
+        case DrawCommand::Kind::Text:
+            paintText(c);
+            break;
+    }
 }
 
 void QtSurface::drawPicture(int code, double x, double y) {
-    const QImage* img = picture(code);
-    if (!img) return;
-    painter().drawImage(QPointF(snapX(twipsX(x)), snapY(twipsY(y))), *img);
+    const PictureInfo* info = findPicture(code);
+    if (!info || !source(code)) return;
+    const double left = twipsX(x) / kTwipsPerPixel, top = twipsY(y) / kTwipsPerPixel;
+    const QRect area = unitRect(left, top, left + info->width, top + info->height);
+    DrawCommand c{DrawCommand::Kind::Picture, code, x, y, {}, {}};
+    paint(c);
+    record_.add(std::move(c), area, area);
 }
 
-void QtSurface::frameCell(int colour, double x, double y) {
+void QtSurface::paintFrame(int colour, double x, double y) {
     // The outline runs from the cell's corner to the next cell's corner, so its
     // right and bottom lines lie on the neighbours' first pixels.
     const double left = snapX(twipsX(x)), top = snapY(twipsY(y));
     const double right = snapX(twipsX(x + 1)), bottom = snapY(twipsY(y + 1));
-    const double t = std::max(1.0, std::round(dpr_)) / dpr_;
+    const double t = std::max(1.0, std::round(ratio())) / ratio();
     QPainter& p = painter();
     const QColor c = toQColor(colour);
     p.fillRect(QRectF(left, top, right - left + t, t), c);
     p.fillRect(QRectF(left, bottom, right - left + t, t), c);
     p.fillRect(QRectF(left, top, t, bottom - top + t), c);
     p.fillRect(QRectF(right, top, t, bottom - top + t), c);
+}
+
+void QtSurface::frameCell(int colour, double x, double y) {
+    paintFrame(colour, x, y);
+    // Rounding moves a line by half a device pixel at most, and a line is
+    // never wider than one and a third natural pixels.
+    const double left = twipsX(x) / kTwipsPerPixel, top = twipsY(y) / kTwipsPerPixel;
+    const double right = twipsX(x + 1) / kTwipsPerPixel, bottom = twipsY(y + 1) / kTwipsPerPixel;
+    record_.add({DrawCommand::Kind::Frame, colour, x, y, {}, {}},
+                unitRect(left - 0.5, top - 0.5, right + 2, bottom + 2), QRect());
 }
 
 const QFont& QtSurface::font(double points, bool bold) {
@@ -128,21 +233,36 @@ const QFont& QtSurface::font(double points, bool bold) {
     return it->second;
 }
 
-void QtSurface::drawText(double x, double y, std::string_view utf8, const TextStyle& style) {
-    if (utf8.empty()) return;
+void QtSurface::paintText(const DrawCommand& c) {
     QPainter& p = painter();
-    const QFont& f = font(style.points, style.bold);
+    const QFont& f = font(c.style.points, c.style.bold);
     p.setFont(f);
-    p.setPen(toQColor(style.colour));
+    p.setPen(toQColor(c.style.colour));
     // Printed text hangs from its top-left corner: the baseline is one ascent down.
     const QFontMetricsF metrics(f, &image_);
+    const double left = twipsX(c.x) / kTwipsPerPixel, top = twipsY(c.y) / kTwipsPerPixel;
+    p.drawText(QPointF(left, top + metrics.ascent()), QString::fromStdString(c.text));
+}
+
+void QtSurface::drawText(double x, double y, std::string_view utf8, const TextStyle& style) {
+    if (utf8.empty()) return;
+    DrawCommand c{DrawCommand::Kind::Text, 0, x, y, std::string(utf8), style};
+    paintText(c);
+    // Where the text lands at the natural size, with room for glyphs that
+    // come out a little wider or taller at another size.
+    const QFont& f = font(style.points, style.bold);
+    const QFontMetricsF metrics(f, &image_);
+    const QRectF box = metrics.boundingRect(QString::fromStdString(c.text));
     const double left = twipsX(x) / kTwipsPerPixel, top = twipsY(y) / kTwipsPerPixel;
-    p.drawText(QPointF(left, top + metrics.ascent()),
-               QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const double mx = 3 + 0.15 * box.width(), my = 3 + 0.15 * box.height();
+    const QRectF at = box.translated(left, top + metrics.ascent()).adjusted(-mx, -my, mx, my);
+    record_.add(std::move(c), unitRect(at.left(), at.top(), at.right(), at.bottom()), QRect());
 }
 
 void QtSurface::fill(int colour) {
     endPainting();
+    fillColour_ = colour;
+    record_.clear();
     image_.fill(toQColor(colour));
 }
 

@@ -6,17 +6,13 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
+#include <cmath>
 
 #include "app/qt_surface.h"
 
 namespace tanukiban {
 
 namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    constexpr int k = QtSurface::kTwipsPerPixel;
-    return QRect(left / k, top / k, width / k, height / k);
-}
 
 QString qs(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -69,46 +65,37 @@ QStringList QtRecordPanel::driveRoots() {
 
 void QtRecordPanel::create() {
     QWidget* area = area_;
-    QFont font = QApplication::font();
-    font.setPointSizeF(9);
-
     drive_ = new QComboBox(area);
-    drive_->setGeometry(twips(240, 360, 2535, 300));
+    place(drive_, QRect(240, 360, 2535, 300));
     folders_ = new QListWidget(area);
-    folders_->setGeometry(twips(240, 600, 2535, 1710));
+    place(folders_, QRect(240, 600, 2535, 1710));
     files_ = new QListWidget(area);
-    files_->setGeometry(twips(240, 2280, 2535, 930));
+    place(files_, QRect(240, 2280, 2535, 930));
 
     // Label1(0..3), numbered from the bottom up.
     const char* captions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
     const int labelTops[4] = {3120, 2880, 2640, 2400};
     for (int i = 0; i < 4; ++i) {
         labels_[i] = new QLabel(QString::fromUtf8(captions[i]), area);
-        labels_[i]->setGeometry(twips(120, labelTops[i], 855, 255));
+        place(labels_[i], QRect(120, labelTops[i], 855, 255));
     }
     // Text1 the file name, Text2 the title, Text3 the first player, Text4 the second.
     const int boxTops[4] = {3120, 2400, 2640, 2880};
     for (int i = 0; i < 4; ++i) {
         boxes_[i] = new QLineEdit(area);
-        boxes_[i]->setGeometry(twips(960, boxTops[i], 2295, 270));
+        place(boxes_[i], QRect(960, boxTops[i], 2295, 270));
         boxes_[i]->setAttribute(Qt::WA_InputMethodEnabled, true);
     }
     write_ = new QPushButton(QStringLiteral("RETURN"), area);
-    write_->setGeometry(twips(3360, 3000, 855, 375));
+    place(write_, QRect(3360, 3000, 855, 375));
+    layOut();
 
-    for (QWidget* w : std::initializer_list<QWidget*>{drive_, folders_, files_, write_}) {
-        w->setFont(font);
-        w->hide();
-    }
+    for (QWidget* w : std::initializer_list<QWidget*>{drive_, folders_, files_, write_}) w->hide();
     for (QLabel* l : labels_) {
-        l->setFont(font);
         l->setAutoFillBackground(true);
         l->hide();
     }
-    for (QLineEdit* b : boxes_) {
-        b->setFont(font);
-        b->hide();
-    }
+    for (QLineEdit* b : boxes_) b->hide();
     // Typing goes from the title down to the file name.
     QWidget::setTabOrder(boxes_[1], boxes_[2]);
     QWidget::setTabOrder(boxes_[2], boxes_[3]);
@@ -135,6 +122,36 @@ void QtRecordPanel::create() {
     fillDrives();
     fillFolders();
     refreshFiles();
+}
+
+void QtRecordPanel::place(QWidget* control, const QRect& twips) {
+    places_.emplace_back(control, twips);
+}
+
+void QtRecordPanel::setScale(double scale, QPoint origin) {
+    if (scale == scale_ && origin == origin_) return;
+    scale_ = scale;
+    origin_ = origin;
+    if (created()) layOut();
+}
+
+void QtRecordPanel::layOut() {
+    // Both edges are rounded, so that neighbouring controls stay neighbours.
+    const double k = scale_ / QtSurface::kTwipsPerPixel;
+    auto at = [k](int twips) { return static_cast<int>(std::lround(twips * k)); };
+    QFont font = QApplication::font();
+    font.setPointSizeF(9 * scale_);
+    for (const auto& [control, t] : places_) {
+        const int left = at(t.left()), top = at(t.top());
+        control->setGeometry(origin_.x() + left, origin_.y() + top, at(t.left() + t.width()) - left,
+                             at(t.top() + t.height()) - top);
+        control->setFont(font);
+    }
+    const int icon = folders_->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const QSize iconSize(at(icon * QtSurface::kTwipsPerPixel),
+                         at(icon * QtSurface::kTwipsPerPixel));
+    folders_->setIconSize(iconSize);
+    drive_->setIconSize(iconSize);
 }
 
 void QtRecordPanel::fillDrives() {

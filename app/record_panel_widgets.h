@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "flow/platform.h"
 
@@ -37,6 +39,10 @@ class QtRecordPanel : public RecordPanel {
     void setDriveChangeHandler(std::function<void()> handler);
     void setFolderChangeHandler(std::function<void()> handler);
 
+    // Lays the controls out at `scale` times their natural size, with the
+    // picture's top-left corner at `origin` of the drawing area.
+    void setScale(double scale, QPoint origin);
+
     // The roots a user of this machine has: "/", the home folder and any
     // mounted removable media.
     static QStringList driveRoots();
@@ -58,6 +64,9 @@ class QtRecordPanel : public RecordPanel {
     // Chooses, without an event, the drive that holds the folder list's folder.
     void selectDriveOfFolder();
     void fillFolders();
+    // Puts a control at its place in twips, at the current scale.
+    void place(QWidget* control, const QRect& twips);
+    void layOut();
 
     QWidget* area_;
     QComboBox* drive_ = nullptr;
@@ -66,6 +75,9 @@ class QtRecordPanel : public RecordPanel {
     std::array<QLabel*, 4> labels_{};    // Label1(0..3)
     std::array<QLineEdit*, 4> boxes_{};  // Text1..Text4
     QPushButton* write_ = nullptr;
+    std::vector<std::pair<QWidget*, QRect>> places_;  // each control's place in twips
+    double scale_ = 1;
+    QPoint origin_;
     QDir folderDir_;  // Dir1's folder
     QDir fileDir_;    // File1's folder
     std::function<void(const std::string&)> onFileClick_;

@@ -17,6 +17,7 @@ if [[ "${1:-}" != --inside ]]; then
     done
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/empty"
+    export XDG_CONFIG_HOME="$work/config"
     export SDL_AUDIODRIVER=dummy
     unset QT_QPA_PLATFORM LD_LIBRARY_PATH
     cd "$work/empty"

@@ -8,6 +8,7 @@
 
 #include "app/qt_surface.h"
 #include "display/redraw.h"
+#include "display/text.h"
 #include "rules/state.h"
 
 // The time budget holds for optimised builds; instrumented ones only report.
@@ -131,6 +132,50 @@ TEST(性能, 全体の再描画は5ms以内) {
         if (!TIMING_INSTRUMENTED) {
             EXPECT_LE(ms[ms.size() / 2], 5.0);
         }
+    }
+}
+
+// A picture built up as a game builds it: full redraws, a frame changed,
+// move texts written and erased.
+void buildUp(QtSurface& s, int redraws) {
+    GameState g;
+    初期設定(g);
+    g.持駒MAN = {0, 1, 2, 1, 1};
+    for (int i = 0; i < redraws; ++i) {
+        画面_再描画(s, g, 背景_畳, true);
+        s.frameCell(12, 2, 5);
+        描画_移動結果(s, 背景_畳, g.手番COM, g.手番MAN, g.手番MAN, 3, 4, 歩MAN, 白色);
+        s.frameCell(4, 2, 5);
+    }
+}
+
+TEST(描画面, 大きさを変えると同じ絵をその大きさで描き直す) {
+    QtSurface grown(1.0), direct(1.0), natural(1.0);
+    buildUp(natural, 1);
+    buildUp(grown, 3);
+    EXPECT_EQ(grown.recordedCommands(), natural.recordedCommands())
+        << "hidden drawing is forgotten";
+    direct.setScale(2);
+    buildUp(direct, 1);
+    QElapsedTimer t;
+    t.start();
+    grown.setScale(2);  // the first time brings every picture to the new size
+    std::printf("first drawing again at scale 2: %.2f ms\n", t.nsecsElapsed() / 1e6);
+    EXPECT_EQ(grown.image(), direct.image());
+    grown.setScale(1);
+    EXPECT_EQ(grown.image(), natural.image());
+
+    std::vector<double> ms;
+    for (double scale : {2.0, 1.0, 2.0, 1.0, 2.0, 1.0, 2.0}) {
+        t.start();
+        grown.setScale(scale);
+        grown.image();
+        if (scale == 2) ms.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("drawing again at scale 2: median %.2f ms\n", ms[ms.size() / 2]);
+    if (!TIMING_INSTRUMENTED) {
+        EXPECT_LE(ms[ms.size() / 2], 5.0);
     }
 }
 

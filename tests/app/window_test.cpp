@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QStringList>
+#include <cmath>
 
 #include "app/main_window.h"
 #include "flow/game.h"
@@ -95,6 +96,39 @@ TEST(窓, 押した位置はtwipsで渡る) {
     EXPECT_EQ(gotShift, 1);
     EXPECT_DOUBLE_EQ(gotX, 3000);
     EXPECT_DOUBLE_EQ(gotY, 1350);
+}
+
+TEST(窓, どの大きさでも押した画素は描かれた桝に当たる) {
+    for (int width : {740, 999, 1480, 1887}) {
+        // Wider than the picture needs across: the width sets the scale.
+        const double scale = width / 740.0;
+        BoardView view;
+        view.resize(width, static_cast<int>(400 * scale) + 21);
+        view.show();
+        ASSERT_DOUBLE_EQ(view.surface().scale(), scale);
+        int column = -99, row = -99;
+        view.setPressHandler([&](int, int, double x, double y) {
+            column = static_cast<int>(std::floor((x - 2200) / 600));
+            row = static_cast<int>(std::floor((y - 520) / 615));
+        });
+        auto press = [&](int x, int y) {
+            const QPointF at = QPointF(view.origin()) + QPointF(x, y);
+            QMouseEvent e(QEvent::MouseButtonPress, at, view.mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&view, &e);
+        };
+        // A square's first pixel column and row, where its picture begins.
+        for (int k = 0; k <= 6; ++k) {
+            const int x = static_cast<int>(view.surface().snapX(2200 + 600 * k) * scale + 0.5);
+            const int y = static_cast<int>(view.surface().snapY(520 + 615 * k) * scale + 0.5);
+            press(x, y);
+            EXPECT_EQ(column, k) << scale;
+            EXPECT_EQ(row, k) << scale;
+            press(x - 1, y - 1);
+            EXPECT_EQ(column, k - 1) << scale;
+            EXPECT_EQ(row, k - 1) << scale;
+        }
+    }
 }
 
 TEST(窓, 棋譜の欄は最初は隠れていて開くと見える) {

@@ -39,10 +39,21 @@ QColor boxwoodAt(double x, double y) {
     return QColor(c(246), c(224), c(170));
 }
 
-QImage woodImage() {
-    QImage img(kCellW, kCellH, QImage::Format_RGB32);
-    for (int y = 0; y < kCellH; ++y)
-        for (int x = 0; x < kCellW; ++x) img.setPixelColor(x, y, kayaAt(x, y));
+// A pixel of a picture at `density` in drawing units.
+double unit(int pixel, int density) {
+    return pixel * 2.0 / density;
+}
+
+// Draws in drawing units on a picture at `density`.
+void scaleTo(QPainter& p, int density) {
+    if (density != 2) p.scale(density / 2.0, density / 2.0);
+}
+
+QImage woodImage(int density) {
+    QImage img(kCellW * density / 2, kCellH * density / 2, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixelColor(x, y, kayaAt(unit(x, density), unit(y, density)));
     return img;
 }
 
@@ -66,11 +77,12 @@ QPolygonF halfTurned(const QPolygonF& p) {
 }
 
 // A soft shadow below right of the piece, as if lit from the upper left.
-void drawShadow(QImage& target, const QPolygonF& outline) {
+void drawShadow(QImage& target, const QPolygonF& outline, int density) {
     QImage mask(target.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {
         QPainter p(&mask);
+        scaleTo(p, density);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(40, 20, 0, 150));
@@ -79,7 +91,7 @@ void drawShadow(QImage& target, const QPolygonF& outline) {
     // Box blur of the mask, twice.
     for (int pass = 0; pass < 2; ++pass) {
         QImage blurred = mask;
-        const int r = 2;
+        const int r = density;
         for (int y = 0; y < mask.height(); ++y) {
             for (int x = 0; x < mask.width(); ++x) {
                 int a = 0, n = 0;
@@ -101,10 +113,12 @@ void drawShadow(QImage& target, const QPolygonF& outline) {
 }
 
 // The wooden body of a piece: boxwood with a bevel, outlined.
-void drawBody(QPainter& p, const QPolygonF& outline, double turnShade) {
-    QImage wood(kCellW, kCellH, QImage::Format_RGB32);
-    for (int y = 0; y < kCellH; ++y)
-        for (int x = 0; x < kCellW; ++x) wood.setPixelColor(x, y, boxwoodAt(x, y));
+void drawBody(QPainter& p, const QPolygonF& outline, double turnShade, int density) {
+    QImage wood(kCellW * density / 2, kCellH * density / 2, QImage::Format_RGB32);
+    for (int y = 0; y < wood.height(); ++y)
+        for (int x = 0; x < wood.width(); ++x)
+            wood.setPixelColor(x, y, boxwoodAt(unit(x, density), unit(y, density)));
+    wood.setDevicePixelRatio(density / 2.0);
     QPainterPath path;
     path.addPolygon(outline);
     path.closeSubpath();
@@ -173,18 +187,20 @@ void drawMotionMark(QPainter& p, const QColor& ink) {
 // Paints one piece image: wood square, shadow, body squeezed by k, and the
 // lettering drawn by `letter` in upright coordinates.
 template <typename LetterFn>
-QImage pieceImage(bool upper, double k, double turnShade, LetterFn letter) {
-    QImage img = woodImage();
+QImage pieceImage(bool upper, double k, double turnShade, int density, LetterFn letter) {
+    QImage img = woodImage(density);
     QPolygonF outline = squeezed(pieceOutline(), k);
     if (upper) outline = halfTurned(outline);
-    drawShadow(img, outline);
+    drawShadow(img, outline, density);
     QPainter p(&img);
+    scaleTo(p, density);
     p.setRenderHint(QPainter::Antialiasing);
-    drawBody(p, outline, turnShade);
+    drawBody(p, outline, turnShade, density);
     QTransform t;
     if (upper) t = QTransform(-1, 0, 0, -1, kCellW, kCellH);
     t = QTransform::fromTranslate(-40, 0) * QTransform::fromScale(k, 1) *
         QTransform::fromTranslate(40, 0) * t;
+    if (density != 2) t *= QTransform::fromScale(density / 2.0, density / 2.0);
     p.setTransform(t);
     letter(p);
     return img;
@@ -192,23 +208,24 @@ QImage pieceImage(bool upper, double k, double turnShade, LetterFn letter) {
 
 }  // namespace
 
-QImage woodSquare() {
-    return woodImage();
+QImage woodSquare(int density) {
+    return woodImage(density);
 }
 
-QImage piece(const QString& letter, const QColor& ink, bool upper) {
-    return pieceImage(upper, 1.0, 0.0,
+QImage piece(const QString& letter, const QColor& ink, bool upper, int density) {
+    return pieceImage(upper, 1.0, 0.0, density,
                       [&](QPainter& p) { drawLetter(p, letterPath(letter, 38), ink); });
 }
 
-QImage turningFrame(int frame, const QColor& ink, bool upper) {
+QImage turningFrame(int frame, const QColor& ink, bool upper, int density) {
     if (frame == 3) {
         // Edge-on: only the piece's thickness shows, a narrow slab of end grain.
-        QImage img = woodImage();
+        QImage img = woodImage(density);
         QPolygonF slab({QPointF(36.5, 6), QPointF(43.5, 6), QPointF(43.5, 76), QPointF(36.5, 76)});
         if (upper) slab = halfTurned(slab);
-        drawShadow(img, slab);
+        drawShadow(img, slab, density);
         QPainter p(&img);
+        scaleTo(p, density);
         p.setRenderHint(QPainter::Antialiasing);
         QLinearGradient g(slab.boundingRect().topLeft(), slab.boundingRect().topRight());
         g.setColorAt(0, QColor(236, 204, 140));
@@ -220,7 +237,7 @@ QImage turningFrame(int frame, const QColor& ink, bool upper) {
     }
     const double k = (frame == 2 || frame == 4) ? 0.48 : 1.0;
     const double shade = (frame == 2 || frame == 4) ? 0.12 : 0.0;
-    return pieceImage(upper, k, shade, [&](QPainter& p) { drawMotionMark(p, ink); });
+    return pieceImage(upper, k, shade, density, [&](QPainter& p) { drawMotionMark(p, ink); });
 }
 
 }  // namespace picturegen

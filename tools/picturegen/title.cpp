@@ -11,10 +11,12 @@
 namespace picturegen {
 
 // A lacquered wooden plaque with the name cut in and gilded.
-QImage titlePicture() {
+QImage titlePicture(int density) {
+    // Drawn in units of half a pixel.
     const int w = 236, h = 118;
-    QImage img(w, h, QImage::Format_RGB32);
+    QImage img(w * density / 2, h * density / 2, QImage::Format_RGB32);
     QPainter p(&img);
+    if (density != 2) p.scale(density / 2.0, density / 2.0);
     p.setRenderHint(QPainter::Antialiasing);
 
     // The picture is copied opaque onto any background, so the plaque fills it.
@@ -22,18 +24,20 @@ QImage titlePicture() {
     QPainterPath shape;
     shape.addRect(plaque);
 
-    QImage wood(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
+    QImage wood(img.size(), QImage::Format_RGB32);
+    for (int py = 0; py < wood.height(); ++py)
+        for (int px = 0; px < wood.width(); ++px) {
+            const double x = px * 2.0 / density, y = py * 2.0 / density;
             const double grain =
                 std::sin(y * 0.45 + 5 * valueNoise(x * 0.015, y * 0.06, 71)) * 0.06 +
                 (valueNoise(x * 0.03, y * 0.7, 72) - 0.5) * 0.08;
             const double k = 1 + grain;
-            wood.setPixelColor(x, y,
+            wood.setPixelColor(px, py,
                                QColor(static_cast<int>(std::lround(120 * k)),
                                       static_cast<int>(std::lround(66 * k)),
                                       static_cast<int>(std::lround(30 * k))));
         }
+    wood.setDevicePixelRatio(density / 2.0);
     p.save();
     p.setClipPath(shape);
     p.drawImage(0, 0, wood);

@@ -1,9 +1,9 @@
 #pragma once
-// The title picture, 118 × 59 at twice that size.
+// The title picture, 118 × 59, made at `density` times that size (2 or 4).
 #include <QImage>
 
 namespace picturegen {
 
-QImage titlePicture();
+QImage titlePicture(int density);
 
 }  // namespace picturegen
