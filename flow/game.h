@@ -47,6 +47,13 @@ struct PickUp {
     int 移動前駒 = 空桝;
 };
 
+// A ply about to be played: what the move list keeps, and the source row
+// as making the move wants it (the pair, for a drop from the upper stand).
+struct PlyPlan {
+    Ply stored;
+    int 駒移動元Y = 0;
+};
+
 // Seconds between two readings of the clock in seconds since midnight.
 double 調査_経過秒(double I_開始, double I_終了);
 
@@ -110,6 +117,10 @@ class Game {
 
     // --- Plies and the end of a game (ply.cpp, computer_turn.cpp, game_end.cpp) ---
     void com_ban();
+    // Reads the mover's clock, stores and counts the ply, makes it, turns the
+    // piece over and plays the knock; returns what it took. The end test and
+    // passing the turn are the caller's.
+    int playPly(const PlyPlan& plan);
     // Makes a recorded move on the state and redraws the squares and stands it changed.
     void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
     void 終了(std::string_view 勝手);

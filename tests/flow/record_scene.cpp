@@ -15,8 +15,8 @@ void playPly(GameState& s, const Move& mv, double 思考秒) {
     // The lower side's drops keep the stand row, the upper side's the pair.
     const int 元Y = isManStand(mv.fromX) ? mv.fromY + 1 : mv.fromY;
     const double m = s.所有秒MAN, c = s.所有秒COM;
-    手順保存(s, mv.fromX, 元Y, mv.toX, mv.toY, mv.before, mv.after, m, man ? m + 思考秒 : m, c,
-             man ? c : c + 思考秒);
+    手順保存(s, Ply{mv.fromX, 元Y, mv.toX, mv.toY, mv.before, mv.after, 空桝, m,
+                    man ? m + 思考秒 : m, c, man ? c : c + 思考秒});
     駒移動(s, mv.fromX, 元Y, mv.toX, mv.toY, mv.after);
     (man ? s.所有秒MAN : s.所有秒COM) += 思考秒;
     s.手順最大数 = s.手順数;

@@ -42,7 +42,8 @@ std::string readBytes(const std::filesystem::path& file) {
 void playPly(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 思考秒) {
     const bool man = isMan(元駒);
     const double m = s.所有秒MAN, c = s.所有秒COM;
-    手順保存(s, 元X, 元Y, 先X, 先Y, 元駒, 先駒, m, man ? m + 思考秒 : m, c, man ? c : c + 思考秒);
+    手順保存(s, Ply{元X, 元Y, 先X, 先Y, 元駒, 先駒, 空桝, m, man ? m + 思考秒 : m, c,
+                    man ? c : c + 思考秒});
     駒移動(s, 元X, 元Y, 先X, 先Y, 先駒);
     (man ? s.所有秒MAN : s.所有秒COM) += 思考秒;
     s.手数 += 1;
