@@ -51,11 +51,9 @@ TEST(Navigation, ThreeBackAndThreeForwardIsWhereWeStarted) {
 
 TEST(Navigation, RefusalsAndTheirNotices) {
     GameState s = playedGame(2, true, 4);
-    s.選択中 = 1;
     const GameState atEnd = s;
     EXPECT_EQ(stepForward(s), StepStatus::EndOfGame);
     EXPECT_TRUE(samePosition(s, atEnd));
-    EXPECT_EQ(s.選択中, 1);
     auto n = stepNotice(StepStatus::EndOfGame);
     EXPECT_EQ(n->text, "できません");
     EXPECT_EQ(n->title, "進む");
@@ -113,7 +111,7 @@ TEST(Navigation, AnUpperDropReturnsToTheHandByItsFaceWhateverRowWasStored) {
     s.持駒数COM = 1;
     s.手番 = 先手;
     // The stand row of the upper player's second face of pair 2 (tokin) is 3.
-    手順保存(s, 敵持盤X2, 3, 3, 3, とCOM, とCOM, 0, 0, 0, 1);
+    手順保存(s, Ply{敵持盤X2, 3, 3, 3, とCOM, とCOM, 空桝, 0, 0, 0, 1});
     s.手順数 = 0;
     EXPECT_EQ(stepForward(s), StepStatus::Stepped);
     EXPECT_EQ(s.盤[3][3], とCOM);
@@ -155,7 +153,6 @@ TEST(Flip, TurnsThePositionAndExchangesSidesAndHands) {
     GameState s = playedGame(12, true, 30);
     ASSERT_GT(s.持駒数MAN + s.持駒数COM, 0);
     const GameState before = s;
-    s.選択中 = 1;
     ASSERT_EQ(flipBoard(s), FlipStatus::Flipped);
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) EXPECT_EQ(s.盤[6 - x][6 - y], -before.盤[x][y]);
@@ -164,7 +161,6 @@ TEST(Flip, TurnsThePositionAndExchangesSidesAndHands) {
     EXPECT_EQ(s.持駒数COM, before.持駒数MAN);
     EXPECT_EQ(s.手番, -before.手番);
     EXPECT_EQ(s.反転済, OK);
-    EXPECT_EQ(s.選択中, 0);
     EXPECT_EQ(s.手順数, 0);
     EXPECT_EQ(s.手順最大数, 0);
     EXPECT_EQ(stepBack(s), StepStatus::AtStart);

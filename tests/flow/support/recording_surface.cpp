@@ -1,6 +1,9 @@
 #include "tests/flow/support/recording_surface.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "display/redraw.h"
 
 namespace tanukiban::testing {
 
@@ -62,6 +65,43 @@ int RecordingSurface::count(DrawCall::Kind kind) const {
     int n = 0;
     for (const DrawCall& c : calls) n += c.kind == kind;
     return n;
+}
+
+Picture redrawnPicture(const GameState& state, int 背景種類, bool 経過時間表示) {
+    RecordingSurface fresh;
+    画面_再描画(fresh, state, 背景種類, 経過時間表示);
+    return fresh.picture();
+}
+
+Picture RecordingSurface::picture() const {
+    Picture out;
+    for (const DrawCall& c : calls) {
+        const std::pair<int, int> cell{static_cast<int>(std::floor(c.x + 1e-6)),
+                                       static_cast<int>(std::floor(c.y + 1e-6))};
+        switch (c.kind) {
+            case DrawCall::Kind::Picture:
+                out[cell] = CellPicture{c.code, std::nullopt, {}};
+                break;
+            case DrawCall::Kind::Frame:
+                out[cell].frame = c.code;
+                break;
+            case DrawCall::Kind::Text: {
+                std::vector<std::string>& texts = out[cell].texts;
+                const std::string text = std::to_string(std::lround(c.x * 100)) + "," +
+                                         std::to_string(std::lround(c.y * 100)) + "," +
+                                         std::to_string(c.style.colour) + "," +
+                                         std::to_string(c.style.points) + "," +
+                                         (c.style.bold ? "b," : ",") + c.text;
+                // The same text drawn again over itself looks as once.
+                std::erase(texts, text);
+                texts.push_back(text);
+                break;
+            }
+            case DrawCall::Kind::Refresh:
+                break;
+        }
+    }
+    return out;
 }
 
 }  // namespace tanukiban::testing

@@ -1,10 +1,13 @@
 #pragma once
 // A Surface that keeps every drawing call, in order, for tests to assert on.
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/surface.h"
+#include "rules/state.h"
 
 namespace tanukiban::testing {
 
@@ -16,6 +19,16 @@ struct DrawCall {
     std::string text;
     TextStyle style;
 };
+
+// What one cell shows: the picture last put on it and, over that, the frame
+// and the texts drawn since (a text belongs to the cell its corner is in).
+struct CellPicture {
+    std::optional<int> picture;
+    std::optional<int> frame;
+    std::vector<std::string> texts;
+    friend bool operator==(const CellPicture&, const CellPicture&) = default;
+};
+using Picture = std::map<std::pair<int, int>, CellPicture>;
 
 class RecordingSurface : public Surface {
   public:
@@ -37,7 +50,12 @@ class RecordingSurface : public Surface {
     std::optional<DrawCall> textAt(double x, double y) const;
     bool hasText(std::string_view text) const;
     int count(DrawCall::Kind kind) const;
+    // The final picture, cell by cell, whatever order it was drawn in.
+    Picture picture() const;
 };
+
+// The picture a whole redraw of the state draws on an empty surface.
+Picture redrawnPicture(const GameState& state, int 背景種類, bool 経過時間表示);
 
 // Cell positions compare equal within rounding of the fractions used.
 bool samePosition(double a, double b);
