@@ -144,7 +144,7 @@ void buildUp(QtSurface& s, int redraws) {
     for (int i = 0; i < redraws; ++i) {
         画面_再描画(s, g, 背景_畳, true);
         s.frameCell(12, 2, 5);
-        描画_移動結果(s, 背景_畳, g.手番COM, g.手番MAN, g.手番MAN, 3, 4, 歩MAN, 白色);
+        描画_移動結果(Canvas{s, 背景_畳, g.手番COM, g.手番MAN}, g.手番MAN, 3, 4, 歩MAN, 白色);
         s.frameCell(4, 2, 5);
     }
 }
