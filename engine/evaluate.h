@@ -21,10 +21,8 @@ inline constexpr int KingEscapes = KingZoneGuarded + 1;       // free, unattacke
 inline constexpr int KingDropDanger =
     KingEscapes + 1;  // enemy hand × empty unguarded squares near it
 // The rest count from the side to move's point of view.
-inline constexpr int Tempo = KingDropDanger + 1;     // being the side to move
-inline constexpr int HangingOwn = Tempo + 1;         // its pieces attacked and unguarded
-inline constexpr int HangingOther = HangingOwn + 1;  // the other side's
-inline constexpr int Count = HangingOther + 1;
+inline constexpr int Tempo = KingDropDanger + 1;  // being the side to move
+inline constexpr int Count = Tempo + 1;
 }  // namespace term
 
 using Weights = std::array<int, term::Count>;

@@ -42,12 +42,6 @@ void evaluationTerms(const Position& pos, Add&& add) {
         add(term::KingDropDanger, sign * pos.handTotal(~c) * popCount(open));
     }
     add(term::Tempo, 1);
-    const Color us = pos.sideToMove();
-    const auto hanging = [&](Color c) {
-        return popCount(pos.pieces(c) & ~pos.pieces(King) & attacked[~c] & ~attacked[c]);
-    };
-    add(term::HangingOwn, hanging(us));
-    add(term::HangingOther, hanging(~us));
 }
 
 }  // namespace tanukiban::engine
