@@ -1,11 +1,12 @@
-# The two everyday commands: `make run` and `make test`. Both install any
-# missing Debian package first, then build with CMake and Ninja.
+# The everyday commands: `make run`, `make test` (the quick tests) and
+# `make check` (every gate, as CI runs it). Each installs any missing Debian
+# package first, then builds with CMake and Ninja.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 SECONDS    ?= 60
 GAMES      ?= 10000
 
-.PHONY: deps build run test fuzz soak bench tidy clean
+.PHONY: deps build run test check fuzz soak bench tidy format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -17,9 +18,15 @@ build: deps
 run: build
 	cd $(BUILD) && ./tanukiban
 
-# Sanitizer build, fuzzing, then every test of the main build.
-test: deps
-	JOBS=$(JOBS) scripts/test-all.sh
+# Every test of the main build but those labelled slow (seconds of real time:
+# the window under Xvfb, the real sound library) and the gates.
+test: build
+	ctest --test-dir $(BUILD) -j $(JOBS) -LE 'slow|gate' --output-on-failure
+
+# Sanitizer build, fuzzing, then every test and gate of a main build with
+# warnings as errors.
+check: deps
+	JOBS=$(JOBS) scripts/check.sh
 
 fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
@@ -36,5 +43,9 @@ bench: build
 tidy: build
 	scripts/tidy.sh $(BUILD)
 
+# Lays out every tracked source as .clang-format says.
+format:
+	git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format -i
+
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz build-check

@@ -1,4 +1,4 @@
-// The game object on the real wrappers, with a recording stand-in for the
+// The game object on the real sound calls, with a recording stand-in for the
 // sound library's entry points: what reaches the library, and in what order.
 #include <gtest/gtest.h>
 
@@ -13,14 +13,12 @@
 #include "tests/flow/support/fake_platform.h"
 #include "tests/flow/support/game_fixture.h"
 #include "tests/flow/support/scoped_work_dir.h"
-// The library-level recorder; the game-level one of tests/flow/support has
-// the same name, so this file must not include that one.
-#include "tests/sound/support/recording_sound.h"
+#include "tests/sound/support/recording_entry_points.h"
 
 namespace tanukiban::testing {
 namespace {
 
-using Library = RecordingSound;
+using Library = RecordingEntryPoints;
 
 struct WiredGame {
     ScopedWorkDir workDir;  // no wave files here: the built-in copies load

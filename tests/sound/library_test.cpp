@@ -55,7 +55,23 @@ class DiskAudio : public ::testing::Test {
         }
         return samples;
     }
-    std::size_t mixedBytes() const { return fs::exists(output_) ? fs::file_size(output_) : 0; }
+    std::size_t mixedBytes() const {
+        std::error_code error;
+        const auto size = fs::file_size(output_, error);
+        return error ? 0 : static_cast<std::size_t>(size);
+    }
+
+    // Waits until the driver, which writes in real time, has put out
+    // `seconds` of sound after byte `from`. False when it stalls.
+    bool mixedFor(std::size_t from, double seconds) const {
+        const auto wanted = from + static_cast<std::size_t>(seconds * kBytesPerSecond);
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        while (mixedBytes() < wanted) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            std::this_thread::sleep_for(5ms);
+        }
+        return true;
+    }
 
     static int peak(const std::vector<std::int16_t>& samples) {
         int p = 0;
@@ -77,8 +93,9 @@ TEST_F(DiskAudio, 一回鳴らした音が出力に現れ元のデータは手�
     std::fill(wave.begin(), wave.end(), 0);  // the library holds its own copy
     wave.clear();
     wave.shrink_to_fit();
+    const std::size_t from = mixedBytes();
     dsPlay(id);
-    std::this_thread::sleep_for(400ms);
+    ASSERT_TRUE(mixedFor(from, 0.3));
     dsTerminate(handle);
     handle = 0;
     const int p = peak(mixed());
@@ -91,10 +108,11 @@ TEST_F(DiskAudio, 同じ音を重ねて鳴らせる) {
     // A constant level makes the sum easy to see whatever the offset.
     const auto wave = testing::waveImage(std::vector<std::int16_t>(44100 / 2, 8000), 44100);
     const std::int32_t id = dsCreateDSB(handle, wave.data(), 3);
+    const std::size_t from = mixedBytes();
     dsPlay(id);
     dsPlay(id);
-    std::this_thread::sleep_for(300ms);
-    EXPECT_GE(peak(mixed()), 15000);
+    ASSERT_TRUE(mixedFor(from, 0.3));
+    EXPECT_GE(peak(mixed(from)), 15000);
 }
 
 TEST_F(DiskAudio, id0は何もしない) {
@@ -105,7 +123,7 @@ TEST_F(DiskAudio, id0は何もしない) {
     dsPlayLooping(0);
     dsStop(0);
     dsFree(0);
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(mixedFor(0, 0.3));
     dsTerminate(handle);
     handle = 0;
     const auto samples = mixed();
@@ -119,9 +137,10 @@ TEST_F(DiskAudio, 音楽は止めるまで繰り返し止めれば静かにな�
     const auto wave = testing::waveImage(testing::tone(330, seconds, 22050, 0.5), 22050);
     const std::int32_t id = dsCreateDSB(handle, wave.data(), 1);
     ASSERT_NE(id, 0);
+    const std::size_t from = mixedBytes();
     dsPlayLooping(id);
     dsPlayLooping(id);  // already looping: no second voice
-    std::this_thread::sleep_for(4 * std::chrono::duration<double>(seconds) + 100ms);
+    ASSERT_TRUE(mixedFor(from, 4 * seconds + 0.1));
     const std::size_t now = mixedBytes();
     const auto lately = mixed(now - kBytesPerSecond / 20);
     EXPECT_GT(peak(lately), 32767 * 4 / 10);
@@ -129,7 +148,7 @@ TEST_F(DiskAudio, 音楽は止めるまで繰り返し止めれば静かにな�
 
     dsStop(id);
     const std::size_t stopped = mixedBytes();
-    std::this_thread::sleep_for(300ms);
+    ASSERT_TRUE(mixedFor(stopped, 0.3));
     // Allow for what was mixed but not yet written when it stopped.
     const auto after = mixed(stopped + kBytesPerSecond / 10);
     EXPECT_GT(after.size(), 44100u / 10);
@@ -146,32 +165,33 @@ TEST_F(DiskAudio, 音楽は二つ同時に繰り返せてそれぞれ止まる) 
     ASSERT_NE(a, 0);
     ASSERT_NE(b, 0);
     std::fill(first.begin(), first.end(), 0);  // decoded only when played: from the library's copy
+    // The peak of the last tenth of a second, once it all lies after now.
+    const auto settled = [this] {
+        EXPECT_TRUE(mixedFor(mixedBytes(), 0.25));
+        return peak(mixed(mixedBytes() - kBytesPerSecond / 10));
+    };
     dsPlayLooping(a);
     dsPlayLooping(b);  // the music slot is taken: this one loops decoded
-    std::this_thread::sleep_for(600ms);
-    const auto recent = [this] { return peak(mixed(mixedBytes() - kBytesPerSecond / 10)); };
-    EXPECT_NEAR(recent(), 16000, 300);
+    EXPECT_NEAR(settled(), 16000, 300);
 
     dsStop(a);
-    std::this_thread::sleep_for(400ms);
-    EXPECT_NEAR(recent(), 10000, 300);
+    EXPECT_NEAR(settled(), 10000, 300);
     dsPlayLooping(a);  // the slot is free again
-    std::this_thread::sleep_for(400ms);
-    EXPECT_NEAR(recent(), 16000, 300);
+    EXPECT_NEAR(settled(), 16000, 300);
 
     dsFree(a);
     dsStop(b);
-    std::this_thread::sleep_for(400ms);
-    EXPECT_EQ(recent(), 0);
+    EXPECT_EQ(settled(), 0);
 }
 
 TEST_F(DiskAudio, 音楽を一回だけ鳴らすと終わる) {
     start();
     const auto wave = testing::waveImage(std::vector<std::int16_t>(44100 / 10, 8000), 44100);
     const std::int32_t id = dsCreateDSB(handle, wave.data(), 1);
+    const std::size_t from = mixedBytes();
     dsPlay(id);
-    std::this_thread::sleep_for(600ms);
-    EXPECT_NEAR(peak(mixed()), 8000, 200);
+    ASSERT_TRUE(mixedFor(from, 0.4));
+    EXPECT_NEAR(peak(mixed(from)), 8000, 200);
     EXPECT_EQ(peak(mixed(mixedBytes() - kBytesPerSecond / 10)), 0);
 }
 
@@ -182,7 +202,7 @@ TEST_F(DiskAudio, 解放した音や終了後の呼び出しは何もしない) 
     dsFree(id);
     dsPlay(id);
     dsFree(id);
-    std::this_thread::sleep_for(200ms);
+    ASSERT_TRUE(mixedFor(0, 0.2));
     EXPECT_EQ(peak(mixed()), 0);
     dsTerminate(handle);
     dsPlay(id);

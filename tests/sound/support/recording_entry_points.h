@@ -1,6 +1,7 @@
 #pragma once
-// A stand-in for the sound library that records every call made through
-// soundApi(). While one exists it replaces the library; only one at a time.
+// Stands in for libtanukiban_sound: a test binary that links this library
+// instead of the real one gets ds* entry points that record every call on
+// the RecordingEntryPoints alive (one at a time).
 
 #include <cstdint>
 #include <string>
@@ -8,12 +9,12 @@
 
 namespace tanukiban::testing {
 
-class RecordingSound {
+class RecordingEntryPoints {
   public:
-    RecordingSound();
-    ~RecordingSound();
-    RecordingSound(const RecordingSound&) = delete;
-    RecordingSound& operator=(const RecordingSound&) = delete;
+    RecordingEntryPoints();
+    ~RecordingEntryPoints();
+    RecordingEntryPoints(const RecordingEntryPoints&) = delete;
+    RecordingEntryPoints& operator=(const RecordingEntryPoints&) = delete;
 
     // What dsInitialize answers.
     std::int32_t handle = 7;
@@ -25,9 +26,7 @@ class RecordingSound {
     // The bytes each dsCreateDSB received, as long as their header says.
     std::vector<std::vector<unsigned char>> waves;
 
-  private:
-    std::int32_t nextId_ = 101;
-    friend struct RecordingCalls;
+    std::int32_t nextId = 101;
 };
 
 }  // namespace tanukiban::testing

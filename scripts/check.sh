@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Everything `make test` and CI check, stopping at the first failure:
+# Every gate, as `make check` and CI run it, stopping at the first failure.
+# Warnings are errors in all three builds.
 #   1. a sanitizer build (clang, address + undefined behaviour) runs every
 #      test that needs no display;
 #   2. a fuzz build runs each fuzz target for FUZZ_SECONDS;
-#   3. the main build runs every test: the suites, the window under Xvfb,
-#      the self-play soak and clang-tidy. Its CTest summary closes the run.
+#   3. the main build runs every test: the suites, the slow ones (the window
+#      under Xvfb, the real sound library), the self-play soak, clang-tidy,
+#      the layering and the format. Its CTest summary closes the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${JOBS:-$(nproc)}
@@ -14,7 +16,8 @@ soak_games=${SOAK_GAMES:-500}
 configure() {  # dir, cmake args...
   local dir=$1; shift
   mkdir -p "$dir"
-  cmake -S . -B "$dir" -G Ninja "$@" > "$dir/configure.log" 2>&1 || { cat "$dir/configure.log"; exit 1; }
+  cmake -S . -B "$dir" -G Ninja -DTANUKIBAN_WERROR=ON "$@" > "$dir/configure.log" 2>&1 ||
+    { cat "$dir/configure.log"; exit 1; }
 }
 
 echo "== sanitizer build =="
@@ -32,6 +35,6 @@ cmake --build build-fuzz -j "$jobs"
 ctest --test-dir build-fuzz -L fuzz --output-on-failure
 
 echo "== main build =="
-configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANUKIBAN_SOAK_GAMES="$soak_games"
-cmake --build build -j "$jobs"
-ctest --test-dir build -j "$jobs" --output-on-failure
+configure build-check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTANUKIBAN_SOAK_GAMES="$soak_games"
+cmake --build build-check -j "$jobs"
+ctest --test-dir build-check -j "$jobs" --output-on-failure
