@@ -97,6 +97,16 @@ void Game::LEVEL2_Click() {
 void Game::LEVEL3_Click() {
     chooseLevel(3);
 }
+// The searching levels.
+void Game::LEVEL4_Click() {
+    chooseLevel(4);
+}
+void Game::LEVEL5_Click() {
+    chooseLevel(5);
+}
+void Game::LEVEL6_Click() {
+    chooseLevel(6);
+}
 
 // Clears where the level is shown, then sets it.
 void Game::chooseLevel(int level) {
@@ -105,11 +115,10 @@ void Game::chooseLevel(int level) {
 }
 
 void Game::レベル_設定(int IN_LEVEL) {
-    platform_.setChecked(MenuItem::LEVEL1, false);
-    platform_.setChecked(MenuItem::LEVEL2, false);
-    platform_.setChecked(MenuItem::LEVEL3, false);
-    constexpr MenuItem kItems[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3};
-    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+    constexpr MenuItem kItems[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3,
+                                   MenuItem::LEVEL4, MenuItem::LEVEL5, MenuItem::LEVEL6};
+    for (MenuItem item : kItems) platform_.setChecked(item, false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= 6) {
         platform_.setChecked(kItems[IN_LEVEL - 1], true);
         state_.COMレベル = IN_LEVEL;
     }

@@ -4,11 +4,14 @@
 // desktop only through Platform and the sound library through SoundLibrary.
 // The handlers are defined over several files, one concern each.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "computer/choice.h"
 #include "computer/random_sequence.h"
 #include "computer/work.h"
+#include "flow/engine_thinker.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
 #include "flow/sound_library.h"
@@ -65,6 +68,9 @@ class Game {
     void LEVEL1_Click();
     void LEVEL2_Click();
     void LEVEL3_Click();
+    void LEVEL4_Click();
+    void LEVEL5_Click();
+    void LEVEL6_Click();
     void OWARI_Click();
     void レベル_設定(int IN_LEVEL);
 
@@ -89,6 +95,7 @@ class Game {
     void 引き分け();
     bool moveListFull() const { return state_.手順数 >= 手順上限; }
     ComputerWork& computerWork() { return computerWork_; }
+    EngineThinker& engineThinker() { return thinker_; }
 
     // --- Record file panel (record_panel.cpp) ---
     void KIFU_READ_Click();
@@ -194,6 +201,10 @@ class Game {
     ComputerWork computerWork_;
     // One random sequence for the whole run, never reseeded between games.
     RandomSequence random_;
+    // The searching levels' engine, thinking on its own thread.
+    EngineThinker thinker_;
+    // The move of the level chosen; nothing when the computer has none.
+    std::optional<ChosenMove> chooseComputerTurnMove();
 
     // --- Steps of a move and of a game's end (input.cpp, clock.cpp, game_end.cpp) ---
     // False when the click that resumed play must go no further.

@@ -27,6 +27,15 @@ void Game::menuCommand(MenuItem item) {
         case MenuItem::LEVEL3:
             LEVEL3_Click();
             break;
+        case MenuItem::LEVEL4:
+            LEVEL4_Click();
+            break;
+        case MenuItem::LEVEL5:
+            LEVEL5_Click();
+            break;
+        case MenuItem::LEVEL6:
+            LEVEL6_Click();
+            break;
         case MenuItem::OWARI:
             OWARI_Click();
             break;

@@ -57,6 +57,8 @@ void Game::終了処理() {
 
 void Game::endProgram() {
     if (ended_) return;
+    // A search still thinking answers at once; its caller joins it.
+    thinker_.stop();
     終了処理();
     ended_ = true;
     platform_.setClockTimer(false);
