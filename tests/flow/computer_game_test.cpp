@@ -57,7 +57,8 @@ class 対COM全局 : public ::testing::TestWithParam<GameRun> {};
 TEST_P(対COM全局, 終局まで指す) {
     GameHarness h;
     h.start();
-    GameFixture::engineThinker(h.game).setTimeScale(0.05);  // the searching level thinks 5 ms a move
+    // The searching level thinks 5 ms a move.
+    GameFixture::engineThinker(h.game).setTimeScale(0.05);
     h.platform.answers = {false};  // after the end: do not go on, so the last position stays
     h.menu(GetParam().level);
     h.menu(GetParam().side);
