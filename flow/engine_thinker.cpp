@@ -13,8 +13,9 @@ namespace tanukiban {
 
 namespace {
 
-// Enough for seconds of thought on this small board, and small beside the window.
-constexpr std::size_t kTableMegabytes = 16;
+// Enough for seconds of thought on this small board, and small enough that
+// the window with a full table stays within 60 MB.
+constexpr std::size_t kTableMegabytes = 8;
 
 // The search yields to the window's own thread when the processor is
 // contended, so that painting and Escape stay prompt; with a core to itself
