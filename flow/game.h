@@ -19,6 +19,7 @@
 #include "record/handicap.h"
 #include "record/notice.h"
 #include "rules/influence.h"
+#include "rules/movegen.h"
 #include "rules/state.h"
 #include "settings/settings_file.h"
 
@@ -113,6 +114,9 @@ class Game {
 
     // --- Plies and the end of a game (ply.cpp, computer_turn.cpp, game_end.cpp) ---
     void com_ban();
+    // The engine's move for the player to move, shown until the next click (hint.cpp).
+    void HINT_Click();
+    void clearHint();
     // The move of the level chosen; nothing when the computer has none.
     std::optional<ChosenMove> chooseComputerTurnMove();
     // Makes a recorded move on the state and redraws the squares and stands it changed.
@@ -193,6 +197,9 @@ class Game {
     RandomSequence random_;
     // The searching levels' engine, thinking on its own thread.
     EngineThinker thinker_;
+    // The hint on show, and the side it was given to.
+    std::optional<Move> hint_;
+    int hintSide_ = 手番なし;
 };
 
 }  // namespace tanukiban

@@ -36,6 +36,9 @@ void Game::menuCommand(MenuItem item) {
         case MenuItem::LEVEL6:
             chooseLevel(6);
             break;
+        case MenuItem::HINT:
+            HINT_Click();
+            break;
         case MenuItem::OWARI:
             OWARI_Click();
             break;

@@ -20,6 +20,7 @@ constexpr MenuEntry kMenu[] = {
     {M::LEVEL4, "LEVEL4", "LEVEL4", 2, true},
     {M::LEVEL5, "LEVEL5", "LEVEL5", 2, true},
     {M::LEVEL6, "LEVEL6", "LEVEL6", 2, true},
+    {M::HINT, "HINT", "ﾋﾝﾄ", 1, false},
     {M::OWARI, "OWARI", "終わり", 1, false},
     {M::STOP, "STOP", "局面", 0, false},
     {M::CANCEL, "CANCEL", "最初", 1, false},

@@ -19,6 +19,7 @@ enum class MenuItem {
     LEVEL4,
     LEVEL5,
     LEVEL6,
+    HINT,
     OWARI,
     STOP,
     CANCEL,

@@ -34,6 +34,7 @@ void Game::setConstants() {
 void Game::Form_KeyPress(int KeyAscii) {
     if (ended_) return;
     if (KeyAscii == 27) endProgram();
+    if (KeyAscii == 'H' || KeyAscii == 'h') HINT_Click();
 }
 
 void Game::Form_Unload() {
