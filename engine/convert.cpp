@@ -39,9 +39,9 @@ std::optional<Position> positionFromGame(const GameState& s, Color sideToMove, s
             placement.board[squareAt(x, y)] = p;
         }
     }
-    for (int pair = 0; pair < PairCount; ++pair) {
-        placement.hand[Lower][pair] = s.持駒MAN[static_cast<std::size_t>(pair + 1)];
-        placement.hand[Upper][pair] = s.持駒COM[static_cast<std::size_t>(pair + 1)];
+    for (std::size_t pair = 1; pair <= PairCount; ++pair) {
+        placement.hand[Lower][pair - 1] = s.持駒MAN[pair];
+        placement.hand[Upper][pair - 1] = s.持駒COM[pair];
     }
     placement.sideToMove = sideToMove;
     Position pos;
@@ -60,8 +60,9 @@ void writeToGame(const Position& pos, GameState& s) {
     }
     s.持駒数MAN = s.持駒数COM = 0;
     for (int pair = 0; pair < PairCount; ++pair) {
-        s.持駒MAN[static_cast<std::size_t>(pair + 1)] = pos.handCount(Lower, pair);
-        s.持駒COM[static_cast<std::size_t>(pair + 1)] = pos.handCount(Upper, pair);
+        const auto index = static_cast<std::size_t>(pair) + 1;
+        s.持駒MAN[index] = pos.handCount(Lower, pair);
+        s.持駒COM[index] = pos.handCount(Upper, pair);
         s.持駒数MAN += pos.handCount(Lower, pair);
         s.持駒数COM += pos.handCount(Upper, pair);
     }

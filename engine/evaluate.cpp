@@ -12,8 +12,8 @@ const Weights& defaultWeights() {
 int evaluate(const Position& pos, const Weights& w) {
     int sum = 0, tempo = 0;
     evaluationTerms(pos, [&](int t, int amount) {
-        if (t == term::Tempo) {
-            tempo = w[term::Tempo] * amount;
+        if (t >= term::Tempo) {
+            tempo += w[static_cast<std::size_t>(t)] * amount;
         } else {
             sum += w[static_cast<std::size_t>(t)] * amount;
         }

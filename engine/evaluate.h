@@ -19,7 +19,8 @@ inline constexpr int KingZoneAttacked = Mobility + 8;  // squares next to the ki
 inline constexpr int KingZoneGuarded = KingZoneAttacked + 1;  // own pieces next to the king
 inline constexpr int KingEscapes = KingZoneGuarded + 1;       // free, unattacked squares next to it
 inline constexpr int KingDropDanger =
-    KingEscapes + 1;                              // enemy hand × empty unguarded squares near it
+    KingEscapes + 1;  // enemy hand × empty unguarded squares near it
+// The rest count from the side to move's point of view.
 inline constexpr int Tempo = KingDropDanger + 1;  // being the side to move
 inline constexpr int Count = Tempo + 1;
 }  // namespace term
@@ -30,8 +31,8 @@ using Weights = std::array<int, term::Count>;
 const Weights& defaultWeights();
 
 // Calls add(term, amount) for every term: amounts count for the lower side
-// positively and for the upper side negatively, except Tempo, which counts
-// for the side to move.
+// positively and for the upper side negatively, except the terms from Tempo
+// on, which count for the side to move.
 template <typename Add>
 void evaluationTerms(const Position& pos, Add&& add);
 

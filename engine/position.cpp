@@ -23,8 +23,7 @@ bool Position::set(const Placement& placement, std::string* error) {
         return false;
     };
     int kings[2] = {0, 0};
-    for (Square s = 0; s < SquareCount; ++s) {
-        const Piece p = placement.board[s];
+    for (const Piece p : placement.board) {
         if (p == NoPiece) continue;
         if ((p & 15) == 0 || (p & 15) > KindCount || (p >> 4) > 1) return fail("unknown piece");
         if (kindOf(p) == King) ++kings[colorOf(p)];

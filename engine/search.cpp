@@ -52,10 +52,8 @@ class Searcher::Worker {
           history_(owner.history_) {
         if (owner_.clock_) start_ = owner_.clock_();
         for (int k = 0; k < KindCount; ++k) {
-            const int hand =
-                k == King ? 0
-                          : w_[static_cast<std::size_t>(term::Hand + pairOf(static_cast<Kind>(k)))];
-            const int board = k == King ? 0 : w_[static_cast<std::size_t>(term::Board + k)];
+            const int hand = k == King ? 0 : w_[term::Hand + pairOf(static_cast<Kind>(k))];
+            const int board = k == King ? 0 : w_[term::Board + k];
             victimValue_[k] = std::max(1, board + hand);
         }
     }

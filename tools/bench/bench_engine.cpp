@@ -40,7 +40,7 @@ void BM_EngineSearchSpeed(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineSearchSpeed)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-constexpr int kBenchDepth = 7;
+constexpr int kBenchDepth = 6;
 
 void BM_EngineFixedDepth(benchmark::State& state) {
     std::uint64_t nodes = 0;

@@ -14,7 +14,7 @@ Sample sampleOf(const engine::Position& pos, float result) {
     Sample s;
     s.result = result;
     engine::evaluationTerms(pos, [&](int t, int amount) {
-        if (t == engine::term::Tempo) amount = pos.sideToMove() == engine::Lower ? 1 : -1;
+        if (t >= engine::term::Tempo && pos.sideToMove() == engine::Upper) amount = -amount;
         if (amount != 0)
             s.terms.emplace_back(static_cast<std::uint16_t>(t), static_cast<std::int16_t>(amount));
     });

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     tune::FitSettings fit;
     const char* outPath = nullptr;
     const char* headerPath = nullptr;
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc; i += 2) {
         const std::string a = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         if (a == "--help") {
@@ -93,7 +93,6 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "tanukiban-tune: unknown option %s\n%s", a.c_str(), kHelp);
             return 2;
         }
-        ++i;
     }
 
     tune::GameTally tally;

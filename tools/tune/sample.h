@@ -13,8 +13,8 @@ struct Sample {
     float result;  // 1 lower side won, 0 upper side won, 0.5 drawn
 };
 
-// The terms of a position as the lower side sees them: Tempo counts +1 when
-// the lower side is to move and −1 otherwise.
+// The terms of a position as the lower side sees them: the side to move's
+// terms change sign when the upper side is to move.
 Sample sampleOf(const engine::Position& pos, float result);
 
 }  // namespace tanukiban::tune
