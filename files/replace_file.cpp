@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <string>
 
@@ -26,10 +25,10 @@ bool writeAll(int fd, std::string_view bytes) {
 // A fresh file beside the target; mode 0666 less the umask, as a plain
 // create would give.
 int createTemporary(const std::filesystem::path& target, std::filesystem::path& made) {
-    static std::atomic<unsigned> counter{0};
+    // O_EXCL makes the name unique; a name taken by a concurrent write is skipped.
     for (int attempt = 0; attempt < 100; ++attempt) {
         made = target;
-        made += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        made += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
         const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

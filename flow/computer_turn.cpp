@@ -1,7 +1,6 @@
 // The computer's turn: the caption, the choice with the clock kept moving,
 // the move played and animated, and the announcement of check or mate.
 #include "computer/choice.h"
-#include "display/animation.h"
 #include "flow/drawing.h"
 #include "flow/game.h"
 #include "rules/mate.h"
@@ -36,24 +35,15 @@ void Game::com_ban() {
     }
     const ChosenMove& mv = *chosen;
 
-    measureThinkingTime();
-    手順保存(s, mv.元X, mv.元Y, mv.先X, mv.先Y, mv.元駒, mv.先駒, s.所有秒MAN, s.所有秒MAN,
-             s.所有秒COM, s.所有秒COM + s.思考秒);
-    s.手数 += 1;
-    描画_手数(canvas(), s.手数, 白色);
-    駒移動(mv.元X, mv.元Y, mv.先X, mv.先Y, mv.先駒);
-
-    if (!mv.isDrop() && mv.先駒 != 王COM) {
-        描画_絵(canvas(), mv.元駒, mv.先X, mv.先Y);
-        描画_桝輪郭(canvas(), 背景色, mv.先X, mv.先Y);
-        platform_.surface().refresh();
-        play(sounds_.音_駒打音);
-        待ち時間(0.2);
-        描画_回転駒(turningPatternFor(mv.元駒), mv.先X, mv.先Y);
-        描画_絵(canvas(), s.盤[mv.先X][mv.先Y], mv.先X, mv.先Y);
-        描画_桝輪郭(canvas(), 背景色, mv.先X, mv.先Y);
-    }
-    play(sounds_.音_駒打音);
+    PlyPlan plan;
+    plan.stored.元X = mv.元X;
+    plan.stored.元Y = mv.元Y;
+    plan.stored.先X = mv.先X;
+    plan.stored.先Y = mv.先Y;
+    plan.stored.元駒 = mv.元駒;
+    plan.stored.先駒 = mv.先駒;
+    plan.駒移動元Y = mv.元Y;
+    playPly(plan);
     platform_.setClockTimer(false);
 
     勢力調査(s, maps_);

@@ -51,6 +51,13 @@ struct PickUp {
     int 移動前駒 = 空桝;
 };
 
+// A ply about to be played: what the move list keeps, and the source row
+// as making the move wants it (the pair, for a drop from the upper stand).
+struct PlyPlan {
+    Ply stored;
+    int 駒移動元Y = 0;
+};
+
 // Seconds between two readings of the clock in seconds since midnight.
 double 調査_経過秒(double I_開始, double I_終了);
 
@@ -114,6 +121,10 @@ class Game {
 
     // --- Plies and the end of a game (ply.cpp, computer_turn.cpp, game_end.cpp) ---
     void com_ban();
+    // Reads the mover's clock, stores and counts the ply, makes it, turns the
+    // piece over and plays the knock; returns what it took. The end test and
+    // passing the turn are the caller's.
+    int playPly(const PlyPlan& plan);
     // The engine's move for the player to move, shown until the next click (hint.cpp).
     void HINT_Click();
     void clearHint();

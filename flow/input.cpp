@@ -1,7 +1,6 @@
 // Human move input and the move guide.
 #include <cmath>
 
-#include "display/animation.h"
 #include "flow/drawing.h"
 #include "flow/game.h"
 #include "rules/legality.h"
@@ -158,54 +157,31 @@ void Game::playHeldPiece() {
     PickUp& p = pickUp_;
     if (moveListFull()) {
         // Only a continued record can get here; nothing may be stored past the last ply.
-        pickUp_.選択中 = 0;
+        p.選択中 = 0;
         描画_将棋盤桝(canvas());
         引き分け();
         return;
     }
 
-    // The mover's own clock, also between two humans, so that stepping
-    // through the list restores each side's total.
-    const bool manMoves = s.手番 == s.手番MAN;
-    measureThinkingTime();
-    if (manMoves) {
-        手順保存(s, p.移動元X, p.移動元Y, p.移動先X, p.移動先Y, p.移動駒,
-                 s.盤[p.移動先X][p.移動先Y], s.所有秒MAN, s.所有秒MAN + s.思考秒, s.所有秒COM,
-                 s.所有秒COM);
-    } else {
-        手順保存(s, p.移動元X, p.移動元Y, p.移動先X, p.移動先Y, p.移動駒,
-                 s.盤[p.移動先X][p.移動先Y], s.所有秒MAN, s.所有秒MAN, s.所有秒COM,
-                 s.所有秒COM + s.思考秒);
-    }
-    s.手数 += 1;
-    描画_手数(canvas(), s.手数, 白色);
+    PlyPlan plan;
+    plan.stored.元X = p.移動元X;
+    plan.stored.元Y = p.移動元Y;
+    plan.stored.先X = p.移動先X;
+    plan.stored.先Y = p.移動先Y;
+    plan.stored.元駒 = p.移動駒;
+    if (onBoard(p.移動元X, p.移動元Y)) p.移動駒 = 取得_移動後成り駒(p.移動駒);
+    plan.stored.先駒 = p.移動駒;
 
-    const bool boardMove = onBoard(p.移動元X, p.移動元Y);
-    if (boardMove) p.移動駒 = 取得_移動後成り駒(p.移動駒);
-    s.手順.手順先駒[s.手順数] = p.移動駒;
-
-    pickUp_.選択中 = 0;
+    p.選択中 = 0;
     描画_桝輪郭(canvas(), 桝枠色, p.移動元X, p.移動元Y);
     描画_桝輪郭(canvas(), 桝枠色, p.移動先X, p.移動先Y);
     描画_移動可能桝色(p.移動元X, p.移動元Y, 桝枠色, p.移動駒);
 
     // The move list keeps the stand row; making the move wants the pair.
     if (isComStand(p.移動元X)) p.移動元Y = 5 - p.移動元Y;
+    plan.駒移動元Y = p.移動元Y;
 
-    const int captured = s.盤[p.移動先X][p.移動先Y];
-    駒移動(p.移動元X, p.移動元Y, p.移動先X, p.移動先Y, p.移動駒);
-
-    if (boardMove && p.移動前駒 != 王MAN && p.移動前駒 != 王COM) {
-        描画_絵(canvas(), p.移動前駒, p.移動先X, p.移動先Y);
-        描画_桝輪郭(canvas(), 背景色, p.移動先X, p.移動先Y);
-        platform_.surface().refresh();
-        play(sounds_.音_駒打音);
-        待ち時間(0.2);
-        描画_回転駒(turningPatternFor(p.移動前駒), p.移動先X, p.移動先Y);
-        描画_絵(canvas(), s.盤[p.移動先X][p.移動先Y], p.移動先X, p.移動先Y);
-        描画_桝輪郭(canvas(), 背景色, p.移動先X, p.移動先Y);
-    }
-    play(sounds_.音_駒打音);
+    const int captured = playPly(plan);
     描画_移動結果(canvas(), isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
                   移動結果色);
 

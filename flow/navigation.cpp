@@ -36,21 +36,20 @@ void Game::AFTER_Click() {
     描画_将棋盤桝(canvas());
     描画_手数(canvas(), state_.手数, 白色);
 
-    const MoveList& list = state_.手順;
-    const int i = state_.手順数;
+    const Ply ply = state_.手順.ply(state_.手順数);
     描画_所有時間(canvas(), options_.経過時間, state_.手番COM, state_.所有秒COM);
     描画_所有時間(canvas(), options_.経過時間, state_.手番MAN, state_.所有秒MAN);
-    if (isBoardMove(list.手順元X[i])) {
-        描画_絵(canvas(), 空桝, list.手順元X[i], list.手順元Y[i]);
-        描画_桝輪郭(canvas(), 背景色, list.手順元X[i], list.手順元Y[i]);
+    if (isBoardMove(ply.元X)) {
+        描画_絵(canvas(), 空桝, ply.元X, ply.元Y);
+        描画_桝輪郭(canvas(), 背景色, ply.元X, ply.元Y);
     }
-    描画_絵(canvas(), list.手順先駒[i], list.手順先X[i], list.手順先Y[i]);
-    描画_桝輪郭(canvas(), 背景色, list.手順先X[i], list.手順先Y[i]);
+    描画_絵(canvas(), ply.先駒, ply.先X, ply.先Y);
+    描画_桝輪郭(canvas(), 背景色, ply.先X, ply.先Y);
     描画_自持盤(canvas(), state_.持駒MAN);
     描画_敵持盤(canvas(), state_.持駒COM);
     play(sounds_.音_駒打音);
-    const int side = list.手順先駒[i] > 0 ? state_.手番COM : state_.手番MAN;
-    描画_移動結果(canvas(), side, list.手順先X[i], list.手順先Y[i], list.手順先駒[i], 移動結果色);
+    const int side = ply.先駒 > 0 ? state_.手番COM : state_.手番MAN;
+    描画_移動結果(canvas(), side, ply.先X, ply.先Y, ply.先駒, 移動結果色);
     描画_手数(canvas(), state_.手数, 白色);
 }
 
@@ -65,24 +64,23 @@ void Game::REPLAY_Click() {
     platform_.setClockTimer(false);
     描画_将棋盤桝(canvas());
 
-    const MoveList& list = state_.手順;
-    const int i = state_.手順数 + 1;  // the ply just taken back
-    if (isBoardMove(list.手順元X[i])) {
-        描画_絵(canvas(), list.手順元駒[i], list.手順元X[i], list.手順元Y[i]);
-        描画_桝輪郭(canvas(), 背景色, list.手順元X[i], list.手順元Y[i]);
+    const Ply ply = state_.手順.ply(state_.手順数 + 1);  // the ply just taken back
+    if (isBoardMove(ply.元X)) {
+        描画_絵(canvas(), ply.元駒, ply.元X, ply.元Y);
+        描画_桝輪郭(canvas(), 背景色, ply.元X, ply.元Y);
     }
     描画_所有時間(canvas(), options_.経過時間, state_.手番COM, state_.所有秒COM);
     描画_所有時間(canvas(), options_.経過時間, state_.手番MAN, state_.所有秒MAN);
     描画_自持盤(canvas(), state_.持駒MAN);
     描画_敵持盤(canvas(), state_.持駒COM);
-    描画_絵(canvas(), 空桝, list.手順先X[i], list.手順先Y[i]);
-    描画_桝輪郭(canvas(), 背景色, list.手順先X[i], list.手順先Y[i]);
-    if (list.手順取得駒[i] != 空桝) {
-        描画_絵(canvas(), list.手順取得駒[i], list.手順先X[i], list.手順先Y[i]);
-        描画_桝輪郭(canvas(), 背景色, list.手順先X[i], list.手順先Y[i]);
+    描画_絵(canvas(), 空桝, ply.先X, ply.先Y);
+    描画_桝輪郭(canvas(), 背景色, ply.先X, ply.先Y);
+    if (ply.取得駒 != 空桝) {
+        描画_絵(canvas(), ply.取得駒, ply.先X, ply.先Y);
+        描画_桝輪郭(canvas(), 背景色, ply.先X, ply.先Y);
     }
     play(sounds_.音_駒打音);
-    消去_移動結果(canvas(), list.手順元駒[i] > 0 ? state_.手番COM : state_.手番MAN);
+    消去_移動結果(canvas(), ply.元駒 > 0 ? state_.手番COM : state_.手番MAN);
     描画_手数(canvas(), state_.手数, 白色);
 }
 

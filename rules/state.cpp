@@ -58,22 +58,27 @@ void 初期設定(GameState& s) {
     }
 }
 
-bool 手順保存(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M,
-              double 後秒M, double 前秒C, double 後秒C) {
+Ply MoveList::ply(int n) const {
+    return Ply{手順元X[n],     手順元Y[n],     手順先X[n],    手順先Y[n],
+               手順元駒[n],    手順先駒[n],    手順取得駒[n], 手順前秒MAN[n],
+               手順後秒MAN[n], 手順前秒COM[n], 手順後秒COM[n]};
+}
+
+bool 手順保存(GameState& s, const Ply& ply) {
     if (s.手順数 >= 手順上限 || s.手順数 < 0) return false;
     const int n = ++s.手順数;
     MoveList& l = s.手順;
-    l.手順元X[n] = 元X;
-    l.手順元Y[n] = 元Y;
-    l.手順先X[n] = 先X;
-    l.手順先Y[n] = 先Y;
-    l.手順元駒[n] = 元駒;
-    l.手順先駒[n] = 先駒;
-    l.手順取得駒[n] = onBoard(先X, 先Y) ? s.盤[先X][先Y] : 空桝;
-    l.手順前秒MAN[n] = 前秒M;
-    l.手順後秒MAN[n] = 後秒M;
-    l.手順前秒COM[n] = 前秒C;
-    l.手順後秒COM[n] = 後秒C;
+    l.手順元X[n] = ply.元X;
+    l.手順元Y[n] = ply.元Y;
+    l.手順先X[n] = ply.先X;
+    l.手順先Y[n] = ply.先Y;
+    l.手順元駒[n] = ply.元駒;
+    l.手順先駒[n] = ply.先駒;
+    l.手順取得駒[n] = onBoard(ply.先X, ply.先Y) ? s.盤[ply.先X][ply.先Y] : 空桝;
+    l.手順前秒MAN[n] = ply.前秒MAN;
+    l.手順後秒MAN[n] = ply.後秒MAN;
+    l.手順前秒COM[n] = ply.前秒COM;
+    l.手順後秒COM[n] = ply.後秒COM;
     s.手順最大数 = s.手順数;
     return true;
 }

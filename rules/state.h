@@ -12,11 +12,25 @@ using Hand = std::array<int, 5>;  // counts per face pair, 1..4 used
 
 inline constexpr int 手順上限 = 500;  // plies the move list holds (1..500)
 
+// What the move list keeps of one ply.
+struct Ply {
+    int 元X = 0, 元Y = 0;  // a drop: the stand column and the row it was picked from
+    int 先X = 0, 先Y = 0;
+    int 元駒 = 空桝;    // the piece as it stood, or the face dropped
+    int 先駒 = 空桝;    // the face it shows where it lands
+    int 取得駒 = 空桝;  // what it took; 手順保存 reads it off the board
+    double 前秒MAN = 0, 後秒MAN = 0, 前秒COM = 0,
+           後秒COM = 0;  // each side's total before and after
+};
+
 // Eleven parallel arrays, ply n in element n.
 struct MoveList {
     std::array<int, 手順上限 + 1> 手順元X{}, 手順元Y{}, 手順先X{}, 手順先Y{};
     std::array<int, 手順上限 + 1> 手順元駒{}, 手順先駒{}, 手順取得駒{};
     std::array<double, 手順上限 + 1> 手順前秒MAN{}, 手順後秒MAN{}, 手順前秒COM{}, 手順後秒COM{};
+
+    // Ply n (1..手順上限) as one description.
+    Ply ply(int n) const;
 };
 
 struct GameState {
@@ -71,7 +85,6 @@ GameState positionFromRows(const BoardRows& rows, const Hand& man = {}, const Ha
 
 // Appends one ply; the destination must still hold what is captured.
 // Returns false, storing nothing, when the list already holds 500 plies.
-bool 手順保存(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 前秒M,
-              double 後秒M, double 前秒C, double 後秒C);
+bool 手順保存(GameState& s, const Ply& ply);
 
 }  // namespace tanukiban

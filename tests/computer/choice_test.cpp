@@ -7,6 +7,7 @@
 #include "position.h"
 #include "rules/mate.h"
 #include "rules/movegen.h"
+#include "tests/support/positions.h"
 
 namespace tanukiban {
 namespace {
@@ -17,15 +18,9 @@ using testing::randomPosition;
 using testing::runChoice;
 
 GameState middleGame(int level) {
-    return position(
-        {
-            {香COM, 金COM, 王COM, 0, 角COM},
-            {歩COM, 0, 銀COM, 桂COM, 0},
-            {0, 飛MAN, 0, 歩MAN, とCOM},
-            {桂MAN, 0, 金MAN, 0, 銀MAN},
-            {0, 角MAN, 王MAN, 0, 香MAN},
-        },
-        {0, 1, 0, 1, 0}, {0, 1, 1, 0, 0}, level);
+    GameState s = testing::middleGame();
+    s.COMレベル = level;
+    return s;
 }
 
 TEST(COM選択, 候補は盤上の手から打つ手へ決まった順に並ぶ) {

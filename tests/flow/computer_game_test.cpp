@@ -78,7 +78,6 @@ TEST_P(対COM全局, 終局まで指す) {
     }
     EXPECT_EQ(s.手番, s.手番MAN);
 
-    int checks = 0;
     while (!h.game.ended()) {
         const std::optional<Move> mv = scriptedMove(s);
         ASSERT_TRUE(mv);
@@ -97,7 +96,6 @@ TEST_P(対COM全局, 終局まで指す) {
             InfluenceMaps maps;
             勢力調査(copy, maps);
             if (m.text == "   ** 王手 **") {
-                ++checks;
                 EXPECT_EQ(m.title, "");
                 EXPECT_GT(maps.勢力COM[copy.王X_MAN][copy.王Y_MAN], 0);
                 EXPECT_EQ(詰めかMAN(copy, maps), NG);
@@ -139,10 +137,6 @@ TEST_P(対COM全局, 終局まで指す) {
     }
     EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), expectedClicks(s));
     EXPECT_EQ(h.sound.plays(h.sounds().音_禁止), 0) << "the script only makes legal moves";
-    // The searching level's games vary with the time it gets.
-    if (GetParam().level != MenuItem::LEVEL4) {
-        EXPECT_GT(checks, 0) << "every one of these games sees the computer give check";
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(各レベル, 対COM全局,

@@ -39,10 +39,9 @@ void climb(GameHarness& h, const Rung& r) {
     const auto shadow = d.textAt(11.1 + 120.0 / 桝幅, 1.1 + 160.0 / 桝高);
     ASSERT_TRUE(shadow);
     EXPECT_EQ(shadow->code, 黒色);
-    // The old text is painted over first, cell by cell, before the new one.
+    // The old text is painted over, so the cell shows the new text and its shadow alone.
     for (int x : {11, 12, 13}) EXPECT_EQ(d.pictureAt(x, 1), 背景_緑);
-    ASSERT_FALSE(d.calls.empty());
-    EXPECT_EQ(d.calls.front().kind, DrawCall::Kind::Picture);
+    EXPECT_EQ(d.picture().at({11, 1}).texts.size(), 2u);
     EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), knocks + 1);
 }
 
@@ -95,11 +94,10 @@ TEST(ハンデ, 上げて下げると初期局面だが設定済のまま) {
     EXPECT_EQ(h.state().ハンデレベル, 0);
     EXPECT_EQ(h.state().ハンデ設定済, OK);
 
-    // 最初 clears it, and the full redraw then shows no level text.
+    // 最初 clears it, and its full redraw then shows no level text.
+    h.platform.drawn.clear();
     h.menu(MenuItem::CANCEL);
     EXPECT_EQ(h.state().ハンデ設定済, NG);
-    h.platform.drawn.clear();
-    GameFixture::画面_再描画(h.game);
     EXPECT_FALSE(levelText(h.platform.drawn));
 }
 

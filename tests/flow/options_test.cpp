@@ -88,19 +88,14 @@ TEST(設定の読込, ファイルが無ければ既定値を四行書いてそ�
     EXPECT_EQ(stops[0].value, h.sounds().音_BGM);
 }
 
-class 読めない設定ファイル : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(読めない設定ファイル, 既定値に戻し途中の行は効かせない) {
+// Which files are unreadable is the settings reader's; here, that a bad line
+// further down keeps the lines above it from acting.
+TEST(設定の読込, 読めないファイルは既定値に戻し途中の行は効かせない) {
     GameHarness h;
-    writeIni(GetParam());
+    writeIni("背景画=竹\r\nBGM=OK\r\n移動指導\r\n");
     h.start();
     expectDefaults(h);
 }
-
-INSTANTIATE_TEST_SUITE_P(設定の読込, 読めない設定ファイル,
-                         ::testing::Values("\r\n", "BGM=OK\r\n\r\n背景画=竹\r\n",
-                                           "背景画=竹\r\nBGM=OK\r\n移動指導\r\n",
-                                           "BGM=OK\r\n\r\n"));
 
 TEST(設定の読込, BGMの行だけなら音楽が始まり他は変わらずファイルもそのまま) {
     GameHarness h;
@@ -165,7 +160,7 @@ TEST(背景の選択, 選択中の背景でもファイルを書き直し描き�
     EXPECT_EQ(iniLines(),
               (std::vector<std::string>{"背景画=緑", "移動指導=OK", "経過時間=OK", "BGM=NG"}));
     EXPECT_EQ(backgroundShown(h), 背景_緑);
-    EXPECT_EQ(h.platform.drawn.calls.back().code, 題字) << "a whole redraw ends with the title";
+    EXPECT_EQ(h.platform.drawn.picture(), redrawnPicture(h.state(), 背景_緑, true));
 }
 
 TEST(オプション変更, どの変更の後もファイルは四行を決まった順に持つ) {

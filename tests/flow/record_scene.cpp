@@ -1,61 +1,8 @@
 #include "tests/flow/record_scene.h"
 
-#include <random>
 #include <tuple>
 
-#include "rules/move.h"
-#include "rules/movegen.h"
-
 namespace tanukiban::testing {
-
-namespace {
-
-void playPly(GameState& s, const Move& mv, double 思考秒) {
-    const bool man = isMan(mv.before);
-    // The lower side's drops keep the stand row, the upper side's the pair.
-    const int 元Y = isManStand(mv.fromX) ? mv.fromY + 1 : mv.fromY;
-    const double m = s.所有秒MAN, c = s.所有秒COM;
-    手順保存(s, mv.fromX, 元Y, mv.toX, mv.toY, mv.before, mv.after, m, man ? m + 思考秒 : m, c,
-             man ? c : c + 思考秒);
-    駒移動(s, mv.fromX, 元Y, mv.toX, mv.toY, mv.after);
-    (man ? s.所有秒MAN : s.所有秒COM) += 思考秒;
-    s.手順最大数 = s.手順数;
-    s.手数 += 1;
-    s.手番 = -s.手番;
-}
-
-}  // namespace
-
-PlayedGame playGame(unsigned seed, bool manFirst, int plies) {
-    PlayedGame g;
-    GameState& s = g.final;
-    初期設定(s);
-    s.手番MAN = manFirst ? 先手 : 後手;
-    s.手番COM = -s.手番MAN;
-    s.対局モード = 対局_COM;
-    s.手番 = 先手;
-    g.after.push_back(s);
-    std::mt19937 random(seed);
-    std::vector<Move> moves;
-    for (int n = 0; n < plies; ++n) {
-        const bool com = s.手番 == s.手番COM;
-        moves.clear();
-        generateMoves(s, com, moves);
-        std::erase_if(moves,
-                      [&](const Move& mv) { return std::abs(s.盤[mv.toX][mv.toY]) == 王COM; });
-        if (moves.empty()) break;
-        std::vector<Move> lively;  // captures and drops, so that hands fill and empty
-        for (const Move& mv : moves)
-            if (s.盤[mv.toX][mv.toY] != 空桝 || isStand(mv.fromX)) lively.push_back(mv);
-        const auto& pool = (!lively.empty() && random() % 2 == 0) ? lively : moves;
-        const Move mv = pool[random() % pool.size()];
-        if (s.盤[mv.toX][mv.toY] != 空桝) ++g.captures[com ? 1 : 0];
-        if (isStand(mv.fromX)) ++g.drops[com ? 1 : 0];
-        playPly(s, mv, 0.25 + static_cast<double>(random() % 70) / 10.0);
-        g.after.push_back(s);
-    }
-    return g;
-}
 
 ::testing::AssertionResult samePosition(const GameState& a, const GameState& b) {
     if (a.盤 != b.盤) return ::testing::AssertionFailure() << "boards differ";

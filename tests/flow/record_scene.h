@@ -8,19 +8,9 @@
 
 #include "rules/state.h"
 #include "tests/flow/support/game_harness.h"
+#include "tests/support/played_game.h"
 
 namespace tanukiban::testing {
-
-struct PlayedGame {
-    GameState final;
-    std::vector<GameState> after;  // after[k]: the state once ply k was played; after[0] the start
-    int captures[2] = {0, 0};      // by the lower side, by the upper side
-    int drops[2] = {0, 0};
-};
-
-// A pseudo-random game (no king is taken) from the initial position; the
-// lower side moves first when manFirst. The game mode is against the computer.
-PlayedGame playGame(unsigned seed, bool manFirst, int plies);
 
 // Every field of the state, the move list included.
 ::testing::AssertionResult sameGame(const GameState& a, const GameState& b);

@@ -251,7 +251,7 @@ TEST(初期設定, 局面を戻し時計を止めて全体を描き直す) {
     EXPECT_FALSE(h.platform.timerOn);
     EXPECT_EQ(h.platform.drawn.pictureAt(3, 3), 空桝);
     EXPECT_EQ(h.platform.drawn.pictureAt(7, 2), 空桝);
-    EXPECT_EQ(h.platform.drawn.calls.back().code, 題字);
+    EXPECT_EQ(h.platform.drawn.picture(), redrawnPicture(s, h.options().背景種類, true));
 }
 
 }  // namespace

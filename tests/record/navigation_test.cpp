@@ -111,7 +111,7 @@ TEST(Navigation, AnUpperDropReturnsToTheHandByItsFaceWhateverRowWasStored) {
     s.持駒数COM = 1;
     s.手番 = 先手;
     // The stand row of the upper player's second face of pair 2 (tokin) is 3.
-    手順保存(s, 敵持盤X2, 3, 3, 3, とCOM, とCOM, 0, 0, 0, 1);
+    手順保存(s, Ply{敵持盤X2, 3, 3, 3, とCOM, とCOM, 空桝, 0, 0, 0, 1});
     s.手順数 = 0;
     EXPECT_EQ(stepForward(s), StepStatus::Stepped);
     EXPECT_EQ(s.盤[3][3], とCOM);

@@ -5,12 +5,10 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <vector>
 
-#include "rules/move.h"
-#include "rules/movegen.h"
+#include "tests/support/played_game.h"
 
 namespace tanukiban::test {
 
@@ -40,43 +38,11 @@ std::string readBytes(const std::filesystem::path& file) {
 }
 
 void playPly(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 思考秒) {
-    const bool man = isMan(元駒);
-    const double m = s.所有秒MAN, c = s.所有秒COM;
-    手順保存(s, 元X, 元Y, 先X, 先Y, 元駒, 先駒, m, man ? m + 思考秒 : m, c, man ? c : c + 思考秒);
-    駒移動(s, 元X, 元Y, 先X, 先Y, 先駒);
-    (man ? s.所有秒MAN : s.所有秒COM) += 思考秒;
-    s.手数 += 1;
-    s.手番 = -s.手番;
+    testing::playPly(s, 元X, 元Y, 先X, 先Y, 元駒, 先駒, 思考秒);
 }
 
 GameState playedGame(unsigned seed, bool manFirst, int plies) {
-    GameState s;
-    初期設定(s);
-    s.手番MAN = manFirst ? 先手 : 後手;
-    s.手番COM = -s.手番MAN;
-    s.対局モード = 対局_COM;
-    s.手番 = 先手;
-    std::mt19937 random(seed);
-    std::vector<Move> moves;
-    for (int n = 0; n < plies; ++n) {
-        const bool com = s.手番 == s.手番COM;
-        moves.clear();
-        generateMoves(s, com, moves);
-        std::erase_if(moves,
-                      [&](const Move& mv) { return std::abs(s.盤[mv.toX][mv.toY]) == 王COM; });
-        if (moves.empty()) break;
-        // Prefer captures and drops now and then, so that hands fill and empty.
-        std::vector<Move> lively;
-        for (const Move& mv : moves) {
-            if (s.盤[mv.toX][mv.toY] != 空桝 || isStand(mv.fromX)) lively.push_back(mv);
-        }
-        const auto& pool = (!lively.empty() && random() % 2 == 0) ? lively : moves;
-        const Move mv = pool[random() % pool.size()];
-        const int 元Y = isManStand(mv.fromX) ? mv.fromY + 1 : mv.fromY;
-        playPly(s, mv.fromX, 元Y, mv.toX, mv.toY, mv.before, mv.after,
-                0.25 + (random() % 70) / 10.0);
-    }
-    return s;
+    return testing::playGame(seed, manFirst, plies).final;
 }
 
 GameState exampleGame() {

@@ -48,7 +48,7 @@ TEST(手順保存, 取った駒と置いた面と時間を残す) {
     GameState s;
     初期設定(s);
     s.盤[2][4] = 歩COM;
-    ASSERT_TRUE(手順保存(s, 2, 5, 2, 4, 銀MAN, 歩COM, 1.5, 4.0, 2.0, 2.0));
+    ASSERT_TRUE(手順保存(s, Ply{2, 5, 2, 4, 銀MAN, 歩COM, 空桝, 1.5, 4.0, 2.0, 2.0}));
     EXPECT_EQ(s.手順数, 1);
     EXPECT_EQ(s.手順最大数, 1);
     EXPECT_EQ(s.手順.手順取得駒[1], 歩COM);
@@ -58,19 +58,21 @@ TEST(手順保存, 取った駒と置いた面と時間を残す) {
 
 TEST(手順保存, 新しい手はその先の手を捨てる) {
     GameState s;
-    for (int i = 0; i < 5; ++i) 手順保存(s, 1, 1, 1, 2, 歩COM, 飛COM, 0, 0, 0, 0);
+    for (int i = 0; i < 5; ++i) 手順保存(s, Ply{1, 1, 1, 2, 歩COM, 飛COM});
     s.手順数 = 2;  // as after stepping back to ply 2
-    手順保存(s, 1, 1, 1, 2, 歩COM, 飛COM, 0, 0, 0, 0);
+    手順保存(s, Ply{1, 1, 1, 2, 歩COM, 飛COM});
     EXPECT_EQ(s.手順最大数, 3);
 }
 
 TEST(手順保存, 五百手を超えては書かない) {
     GameState s;
     for (int i = 1; i <= 手順上限; ++i) {
-        ASSERT_TRUE(手順保存(s, 1, 1, 1, 2, 歩COM, 飛COM, i, i, i, i)) << i;
+        ASSERT_TRUE(
+            手順保存(s, Ply{1, 1, 1, 2, 歩COM, 飛COM, 空桝, 1.0 * i, 1.0 * i, 1.0 * i, 1.0 * i}))
+            << i;
     }
     const MoveList before = s.手順;
-    EXPECT_FALSE(手順保存(s, 5, 5, 5, 4, 歩MAN, 飛MAN, 9, 9, 9, 9));
+    EXPECT_FALSE(手順保存(s, Ply{5, 5, 5, 4, 歩MAN, 飛MAN, 空桝, 9, 9, 9, 9}));
     EXPECT_EQ(s.手順数, 手順上限);
     EXPECT_EQ(s.手順最大数, 手順上限);
     EXPECT_EQ(s.手順.手順元X, before.手順元X);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "computer/choice.h"
+#include "tests/support/positions.h"
 
 namespace tanukiban {
 namespace {
@@ -20,14 +21,7 @@ GameState initialPosition() {
     return s;
 }
 
-// A crowded middle game with pieces in both hands.
-GameState middleGame() {
-    const Rows rows = {
-        {香COM, 金COM, 王COM, 0, 角COM}, {歩COM, 0, 銀COM, 桂COM, 0}, {0, 飛MAN, 0, 歩MAN, とCOM},
-        {桂MAN, 0, 金MAN, 0, 銀MAN},     {0, 角MAN, 王MAN, 0, 香MAN},
-    };
-    return position(rows, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 0});
-}
+using testing::middleGame;
 
 // The human's king stands in check from a bishop in the last column, so
 // nearly every board move is scored before the capture ends the scan.

@@ -3,18 +3,12 @@
 
 #include "rules/influence.h"
 #include "rules/legality.h"
+#include "tests/support/positions.h"
 
 namespace tanukiban {
 namespace {
 
-// A crowded middle game with pieces in both hands.
-GameState middleGame() {
-    const BoardRows board = {
-        {香COM, 金COM, 王COM, 0, 角COM}, {歩COM, 0, 銀COM, 桂COM, 0}, {0, 飛MAN, 0, 歩MAN, とCOM},
-        {桂MAN, 0, 金MAN, 0, 銀MAN},     {0, 角MAN, 王MAN, 0, 香MAN},
-    };
-    return positionFromRows(board, {0, 1, 0, 1, 0}, {0, 1, 1, 0, 0});
-}
+using testing::middleGame;
 
 void BM_勢力調査_初期局面(benchmark::State& state) {
     GameState s;

@@ -213,7 +213,7 @@ class Game {
 
     void makeMove(const PlayedMove& mv) {
         const bool stored =
-            手順保存(s_, mv.fromX, mv.fromY, mv.toX, mv.toY, mv.before, mv.after, 0, 0, 0, 0);
+            手順保存(s_, Ply{mv.fromX, mv.fromY, mv.toX, mv.toY, mv.before, mv.after});
         if (!stored) {
             fail("the move list refused a ply below its limit");
             return;

@@ -24,7 +24,6 @@ class GameFixture {
     static void 初期設定(Game& g) { g.初期設定(); }
     static void 待ち時間(Game& g, double seconds) { g.待ち時間(seconds); }
     static void レベル_設定(Game& g, int level) { g.レベル_設定(level); }
-    static void 画面_再描画(Game& g) { g.画面_再描画(); }
     static void 描画_棋譜読込み部分消去(Game& g) { g.描画_棋譜読込み部分消去(); }
     static EngineThinker& engineThinker(Game& g) { return g.thinker_; }
 };

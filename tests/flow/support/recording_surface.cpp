@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "display/redraw.h"
+
 namespace tanukiban::testing {
 
 bool samePosition(double a, double b) {
@@ -63,6 +65,12 @@ int RecordingSurface::count(DrawCall::Kind kind) const {
     int n = 0;
     for (const DrawCall& c : calls) n += c.kind == kind;
     return n;
+}
+
+Picture redrawnPicture(const GameState& state, int 背景種類, bool 経過時間表示) {
+    RecordingSurface fresh;
+    画面_再描画(fresh, state, 背景種類, 経過時間表示);
+    return fresh.picture();
 }
 
 Picture RecordingSurface::picture() const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/surface.h"
+#include "rules/state.h"
 
 namespace tanukiban::testing {
 
@@ -52,6 +53,9 @@ class RecordingSurface : public Surface {
     // The final picture, cell by cell, whatever order it was drawn in.
     Picture picture() const;
 };
+
+// The picture a whole redraw of the state draws on an empty surface.
+Picture redrawnPicture(const GameState& state, int 背景種類, bool 経過時間表示);
 
 // Cell positions compare equal within rounding of the fractions used.
 bool samePosition(double a, double b);

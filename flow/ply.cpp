@@ -1,0 +1,44 @@
+// One ply, whoever plays it: stored, counted, made, the piece turned over and
+// the knock played. What follows (the end test, the turn passing) is the
+// caller's, as it differs between the human and the computer.
+#include "display/animation.h"
+#include "flow/drawing.h"
+#include "flow/game.h"
+
+namespace tanukiban {
+
+int Game::playPly(const PlyPlan& plan) {
+    GameState& s = state_;
+    // The mover's own clock, also between two humans, so that stepping
+    // through the list restores each side's total.
+    measureThinkingTime();
+    const bool manMoves = s.手番 == s.手番MAN;
+    Ply stored = plan.stored;
+    stored.前秒MAN = s.所有秒MAN;
+    stored.後秒MAN = s.所有秒MAN + (manMoves ? s.思考秒 : 0);
+    stored.前秒COM = s.所有秒COM;
+    stored.後秒COM = s.所有秒COM + (manMoves ? 0 : s.思考秒);
+    手順保存(s, stored);
+    s.手数 += 1;
+    描画_手数(canvas(), s.手数, 白色);
+
+    const int 先X = stored.先X, 先Y = stored.先Y;
+    const int captured = s.盤[先X][先Y];
+    駒移動(stored.元X, plan.駒移動元Y, 先X, 先Y, stored.先駒);
+
+    const bool boardMove = onBoard(stored.元X, stored.元Y);
+    if (boardMove && stored.元駒 != 王MAN && stored.元駒 != 王COM) {
+        描画_絵(canvas(), stored.元駒, 先X, 先Y);
+        描画_桝輪郭(canvas(), 背景色, 先X, 先Y);
+        platform_.surface().refresh();
+        play(sounds_.音_駒打音);
+        待ち時間(0.2);
+        描画_回転駒(turningPatternFor(stored.元駒), 先X, 先Y);
+        描画_絵(canvas(), s.盤[先X][先Y], 先X, 先Y);
+        描画_桝輪郭(canvas(), 背景色, 先X, 先Y);
+    }
+    play(sounds_.音_駒打音);
+    return captured;
+}
+
+}  // namespace tanukiban

@@ -1,0 +1,68 @@
+#include "tests/support/played_game.h"
+
+#include <cstdlib>
+#include <random>
+
+#include "rules/move.h"
+#include "rules/movegen.h"
+
+namespace tanukiban::testing {
+
+void playPly(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒, double 思考秒) {
+    const bool man = isMan(元駒);
+    const double m = s.所有秒MAN, c = s.所有秒COM;
+    手順保存(s, Ply{元X, 元Y, 先X, 先Y, 元駒, 先駒, 空桝, m, man ? m + 思考秒 : m, c,
+                    man ? c : c + 思考秒});
+    駒移動(s, 元X, 元Y, 先X, 先Y, 先駒);
+    (man ? s.所有秒MAN : s.所有秒COM) += 思考秒;
+    s.手数 += 1;
+    s.手番 = -s.手番;
+}
+
+PlayedGame playGame(unsigned seed, bool manFirst, int plies) {
+    PlayedGame g;
+    GameState& s = g.final;
+    初期設定(s);
+    s.手番MAN = manFirst ? 先手 : 後手;
+    s.手番COM = -s.手番MAN;
+    s.対局モード = 対局_COM;
+    s.手番 = 先手;
+    g.after.push_back(s);
+    std::mt19937 random(seed);
+    std::vector<Move> moves;
+    for (int n = 0; n < plies; ++n) {
+        const bool com = s.手番 == s.手番COM;
+        moves.clear();
+        generateMoves(s, com, moves);
+        std::erase_if(moves,
+                      [&](const Move& mv) { return std::abs(s.盤[mv.toX][mv.toY]) == 王COM; });
+        if (moves.empty()) break;
+        std::vector<Move> lively;  // captures and drops, so that hands fill and empty
+        for (const Move& mv : moves)
+            if (s.盤[mv.toX][mv.toY] != 空桝 || isStand(mv.fromX)) lively.push_back(mv);
+        const auto& pool = (!lively.empty() && random() % 2 == 0) ? lively : moves;
+        const Move mv = pool[random() % pool.size()];
+        if (s.盤[mv.toX][mv.toY] != 空桝) ++g.captures[com ? 1 : 0];
+        if (isStand(mv.fromX)) ++g.drops[com ? 1 : 0];
+        const int 元Y = isManStand(mv.fromX) ? mv.fromY + 1 : mv.fromY;
+        playPly(s, mv.fromX, 元Y, mv.toX, mv.toY, mv.before, mv.after,
+                0.25 + static_cast<double>(random() % 70) / 10.0);
+        g.after.push_back(s);
+    }
+    return g;
+}
+
+bool isLively(const PlayedGame& g) {
+    return g.captures[0] > 0 && g.captures[1] > 0 && g.drops[0] > 0 && g.drops[1] > 0;
+}
+
+PlayedGame lively(bool manFirst, int plies) {
+    PlayedGame g;
+    for (unsigned seed = 1; seed <= 1000; ++seed) {
+        g = playGame(seed, manFirst, plies);
+        if (isLively(g)) break;
+    }
+    return g;
+}
+
+}  // namespace tanukiban::testing
