@@ -15,6 +15,8 @@
 #include <chrono>
 #include <thread>
 
+#include "app/input_hold.h"
+
 namespace tanukiban {
 
 namespace {
@@ -198,6 +200,10 @@ double MainWindow::secondsSinceMidnight() const {
 
 void MainWindow::sleepWithoutEvents(double seconds) {
     if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+void MainWindow::waitUntil(const std::function<bool()>& done) {
+    waitWithInputHeld(done, [this] { return quitting_; });
 }
 
 RecordPanel& MainWindow::recordPanel() {

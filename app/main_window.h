@@ -43,6 +43,7 @@ class MainWindow : public QMainWindow, public Platform {
     bool clockTimerOn() const override;
     double secondsSinceMidnight() const override;
     void sleepWithoutEvents(double seconds) override;
+    void waitUntil(const std::function<bool()>& done) override;
     RecordPanel& recordPanel() override;
     void quit() override;
 

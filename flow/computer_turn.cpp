@@ -26,10 +26,8 @@ void Game::com_ban() {
     // player sees; the survey draws nothing, so it may run after it.
     platform_.surface().refresh();
     待ち時間(0.3);
-    ChoiceHooks hooks;
-    hooks.tick = [this] { Timer1_Timer(); };
-    const std::optional<ChosenMove> chosen =
-        chooseComputerMove(s, maps_, computerWork_, &random_, hooks);
+    const std::optional<ChosenMove> chosen = chooseComputerTurnMove();
+    if (ended_) return;  // the program ended while the engine thought
     if (!chosen) {
         // Not a single move or drop: the computer gives up.
         終了("あなた");

@@ -102,11 +102,10 @@ void Game::chooseLevel(int level) {
 }
 
 void Game::レベル_設定(int IN_LEVEL) {
-    platform_.setChecked(MenuItem::LEVEL1, false);
-    platform_.setChecked(MenuItem::LEVEL2, false);
-    platform_.setChecked(MenuItem::LEVEL3, false);
-    constexpr MenuItem kItems[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3};
-    if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+    constexpr MenuItem kItems[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3,
+                                   MenuItem::LEVEL4, MenuItem::LEVEL5, MenuItem::LEVEL6};
+    for (MenuItem item : kItems) platform_.setChecked(item, false);
+    if (IN_LEVEL >= 1 && IN_LEVEL <= 6) {
         platform_.setChecked(kItems[IN_LEVEL - 1], true);
         state_.COMレベル = IN_LEVEL;
     }

@@ -4,18 +4,22 @@
 // desktop only through Platform and the sound library through SoundLibrary.
 // The handlers are defined over several files, one concern each.
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "computer/choice.h"
 #include "computer/random_sequence.h"
 #include "computer/work.h"
 #include "display/canvas.h"
 #include "display/palette.h"
+#include "flow/engine_thinker.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
 #include "flow/sound_library.h"
 #include "record/handicap.h"
 #include "record/notice.h"
 #include "rules/influence.h"
+#include "rules/movegen.h"
 #include "rules/state.h"
 #include "settings/settings_file.h"
 
@@ -121,6 +125,11 @@ class Game {
     // piece over and plays the knock; returns what it took. The end test and
     // passing the turn are the caller's.
     int playPly(const PlyPlan& plan);
+    // The engine's move for the player to move, shown until the next click (hint.cpp).
+    void HINT_Click();
+    void clearHint();
+    // The move of the level chosen; nothing when the computer has none.
+    std::optional<ChosenMove> chooseComputerTurnMove();
     // Makes a recorded move on the state and redraws the squares and stands it changed.
     void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
     void 終了(std::string_view 勝手);
@@ -197,6 +206,11 @@ class Game {
     ComputerWork computerWork_;
     // One random sequence for the whole run, never reseeded between games.
     RandomSequence random_;
+    // The searching levels' engine, thinking on its own thread.
+    EngineThinker thinker_;
+    // The hint on show, and the side it was given to.
+    std::optional<Move> hint_;
+    int hintSide_ = 手番なし;
 };
 
 }  // namespace tanukiban

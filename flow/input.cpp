@@ -18,6 +18,7 @@ bool belongsToSideToMove(const GameState& s, int code) {
 
 void Game::Form_MouseDown(int /*button*/, int /*shift*/, double X, double Y) {
     if (ended_) return;
+    clearHint();
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
 

@@ -27,6 +27,18 @@ void Game::menuCommand(MenuItem item) {
         case MenuItem::LEVEL3:
             chooseLevel(3);
             break;
+        case MenuItem::LEVEL4:
+            chooseLevel(4);
+            break;
+        case MenuItem::LEVEL5:
+            chooseLevel(5);
+            break;
+        case MenuItem::LEVEL6:
+            chooseLevel(6);
+            break;
+        case MenuItem::HINT:
+            HINT_Click();
+            break;
         case MenuItem::OWARI:
             OWARI_Click();
             break;

@@ -2,6 +2,7 @@
 // The game's only door to the desktop. The Qt window implements it; tests use
 // a recording fake.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -69,6 +70,11 @@ class Platform {
     virtual double secondsSinceMidnight() const = 0;
     // Blocks for about that long without taking any event.
     virtual void sleepWithoutEvents(double seconds) = 0;
+    // Waits until done() is true while another thread works: the window
+    // keeps painting and the clock timer ticking, but the player's clicks
+    // and keys are not taken, except that Escape and closing the window still
+    // reach the game. Returns early once the program is ending.
+    virtual void waitUntil(const std::function<bool()>& done) = 0;
 
     virtual RecordPanel& recordPanel() = 0;
 

@@ -34,6 +34,7 @@ void Game::setConstants() {
 void Game::Form_KeyPress(int KeyAscii) {
     if (ended_) return;
     if (KeyAscii == 27) endProgram();
+    if (KeyAscii == 'H' || KeyAscii == 'h') HINT_Click();
 }
 
 void Game::Form_Unload() {
@@ -58,6 +59,8 @@ void Game::終了処理() {
 
 void Game::endProgram() {
     if (ended_) return;
+    // A search still thinking answers at once; its caller joins it.
+    thinker_.stop();
     終了処理();
     ended_ = true;
     platform_.setClockTimer(false);

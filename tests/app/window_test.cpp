@@ -41,11 +41,11 @@ TEST(窓, メニューバーの並びと名前) {
     QMenu* game = bar[0]->menu();
     ASSERT_NE(game, nullptr);
     EXPECT_EQ(captions(game->actions()),
-              (QStringList{"対局(人間)", "対局(COM)", "COM対局ﾚﾍﾞﾙ", "終わり"}));
+              (QStringList{"対局(人間)", "対局(COM)", "COM対局ﾚﾍﾞﾙ", "ﾋﾝﾄ", "終わり"}));
     EXPECT_EQ(captions(game->actions()[0]->menu()->actions()), QStringList{"スタート"});
     EXPECT_EQ(captions(game->actions()[1]->menu()->actions()), (QStringList{"先手", "後手"}));
     EXPECT_EQ(captions(game->actions()[2]->menu()->actions()),
-              (QStringList{"LEVEL1", "LEVEL2", "LEVEL3"}));
+              (QStringList{"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "LEVEL6"}));
     EXPECT_EQ(captions(bar[1]->menu()->actions()), (QStringList{"最初", "反転"}));
     EXPECT_EQ(captions(bar[6]->menu()->actions()), (QStringList{"読込", "書込"}));
     EXPECT_EQ(captions(bar[7]->menu()->actions()),

@@ -2,6 +2,7 @@
 // the announcements of its turn, the ends of a game.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ class 対COM全局 : public ::testing::TestWithParam<GameRun> {};
 TEST_P(対COM全局, 終局まで指す) {
     GameHarness h;
     h.start();
+    // The searching level thinks 5 ms a move.
+    GameFixture::engineThinker(h.game).setTimeScale(0.05);
     h.platform.answers = {false};  // after the end: do not go on, so the last position stays
     h.menu(GetParam().level);
     h.menu(GetParam().side);
@@ -142,11 +145,27 @@ INSTANTIATE_TEST_SUITE_P(各レベル, 対COM全局,
                                            GameRun{MenuItem::LEVEL2, MenuItem::SENTE},
                                            GameRun{MenuItem::LEVEL2, MenuItem::GOTE},
                                            GameRun{MenuItem::LEVEL3, MenuItem::SENTE},
-                                           GameRun{MenuItem::LEVEL3, MenuItem::GOTE}),
+                                           GameRun{MenuItem::LEVEL3, MenuItem::GOTE},
+                                           GameRun{MenuItem::LEVEL4, MenuItem::SENTE},
+                                           GameRun{MenuItem::LEVEL4, MenuItem::GOTE}),
                          [](const auto& info) {
                              return "LEVEL" + std::to_string(info.index / 2 + 1) +
                                     (info.param.side == MenuItem::SENTE ? "_SENTE" : "_GOTE");
                          });
+
+TEST(探索レベル, 考え中にEscapeで探索を止めて終わる) {
+    GameHarness h;
+    h.start();
+    h.menu(MenuItem::LEVEL6);
+    h.platform.duringWait = [&h] { h.game.Form_KeyPress(27); };
+    const auto started = std::chrono::steady_clock::now();
+    h.menu(MenuItem::GOTE);  // the computer, first to move, thinks for 3 s
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
+    EXPECT_EQ(h.platform.waits, 1);
+    EXPECT_TRUE(h.game.ended());
+    EXPECT_EQ(h.state().手順数, 0) << "no move is played after the end";
+    EXPECT_EQ(h.platform.quitCount, 1);
+}
 
 // A game against the computer set up by hand; the computer's turn starts from
 // the menu when it is to move.

@@ -152,6 +152,13 @@ TEST_F(対局メニュー, レベルは対COM対局中なら表示して次の�
     h.menu(MenuItem::LEVEL2);
     EXPECT_EQ(s().COMレベル, 2);
     EXPECT_EQ(h.platform.drawn.textAt(-0.7, 0.1)->text, "2");
+
+    h.menu(MenuItem::LEVEL5);  // a searching level, shown and checked alike
+    EXPECT_EQ(s().COMレベル, 5);
+    EXPECT_EQ(h.platform.drawn.textAt(-0.7, 0.1)->text, "5");
+    EXPECT_TRUE(h.platform.isChecked(MenuItem::LEVEL5));
+    EXPECT_FALSE(h.platform.isChecked(MenuItem::LEVEL2));
+    EXPECT_FALSE(h.platform.isChecked(MenuItem::LEVEL6));
 }
 
 TEST_F(対局メニュー, 範囲外のレベルは印を外すだけ) {

@@ -1,9 +1,11 @@
 #include "tests/flow/support/fake_platform.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 namespace tanukiban::testing {
 
@@ -82,6 +84,13 @@ void FakePlatform::advance(double seconds) {
 void FakePlatform::sleepWithoutEvents(double seconds) {
     slept += seconds;
     advance(seconds);
+}
+
+void FakePlatform::waitUntil(const std::function<bool()>& done) {
+    ++waits;
+    log.push_back("wait");
+    if (duringWait) duringWait();
+    while (!done() && quitCount == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void FakePlatform::quit() {

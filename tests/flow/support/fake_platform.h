@@ -3,6 +3,7 @@
 // runs a clock that only moves when told or slept on, and keeps everything
 // shown, drawn and switched for tests to assert on.
 #include <deque>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -64,6 +65,8 @@ class FakePlatform : public Platform {
     bool clockTimerOn() const override { return timerOn; }
     double secondsSinceMidnight() const override { return now; }
     void sleepWithoutEvents(double seconds) override;
+    // Runs duringWait once, then sleeps in real time until done or quit.
+    void waitUntil(const std::function<bool()>& done) override;
     RecordPanel& recordPanel() override { return panel; }
     void quit() override;
 
@@ -87,6 +90,9 @@ class FakePlatform : public Platform {
     std::vector<bool> timerChanges;
     double now = 12 * 3600.0;
     double slept = 0;  // total seconds waited without events
+    int waits = 0;     // waits for another thread
+    // What the player does while the game waits for another thread.
+    std::function<void()> duringWait;
     int backgroundColour = -1;
     int placeCount = 0;
     int quitCount = 0;

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The searching computer in the real window under a virtual X server: at
+# LEVEL6, chosen by keyboard in the menus, the computer moves first and
+# thinks for three seconds; Escape in the middle of that ends the program
+# within half a second.
+#   thinking_escape.sh PATH/TO/tanukiban
+set -eu
+
+source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
+
+app=$2
+fail() {
+    echo "FAIL: $*" >&2
+    kill "$pid" 2>/dev/null || true
+    exit 1
+}
+
+"$app" 2>app.err &
+pid=$!
+wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tanukiban$' | head -1) ||
+    fail "no window titled Tanukiban"
+sleep 1
+import -window root shot.png
+top=$(convert shot.png -crop 1x120+3+0 +repage txt:- | awk -F'[,:]' '/#008000/ {print $2; exit}')
+[[ -n "$top" && "$top" -gt 0 ]] || fail "no green drawing area below the menu bar"
+
+# 対局 on the menu bar by mouse, then its items by keyboard:
+# COM対局ﾚﾍﾞﾙ is the third item and LEVEL6 the sixth of its submenu.
+open_game_menu() {
+    xdotool mousemove 22 $((top / 2)) click 1
+    sleep 0.5
+}
+open_game_menu
+xdotool key Down Down Down Right
+sleep 0.3
+xdotool key Down Down Down Down Down Return
+sleep 0.5
+# 対局(COM) → 後手: the computer moves first.
+open_game_menu
+xdotool key Down Down Right
+sleep 0.3
+xdotool key Down Return
+
+chosen=$(date +%s%N)
+
+# 0.3 s of pause, then three seconds of search: Escape within it, the
+# program having kept the focus that the menus gave back.
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the program ended before Escape"
+(sleep 3 && kill "$pid" 2>/dev/null) &
+watchdog=$!
+start=$(date +%s%N)
+(((start - chosen) / 1000000 < 2500)) || fail "too busy to send Escape before the search ends"
+xdotool key --delay 0 Escape
+status=0
+wait "$pid" || status=$?
+elapsed=$((($(date +%s%N) - start) / 1000000))
+kill "$watchdog" 2>/dev/null || true
+((status == 0)) || fail "the program ended with status $status (killed after 3 s?)"
+((elapsed <= 500)) || fail "Escape took $elapsed ms to end the program"
+echo "Escape during the search ended the program in $elapsed ms"
