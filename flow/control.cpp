@@ -24,6 +24,10 @@ void Game::START_Click() {
     state_.開始時刻 = platform_.secondsSinceMidnight();
     if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
     state_.対局モード = 対局_MAN;
+    // Plies beyond the shown position belong to an earlier game (after 最初
+    // or 反転), so stepping forward must not bring them back; a loaded record
+    // stays in force and keeps its plies.
+    if (state_.棋譜モード != OK) state_.手順最大数 = state_.手順数;
     if (isNewGame(state_)) {
         state_.手番MAN = 先手;
         state_.手番COM = 後手;
@@ -44,7 +48,8 @@ void Game::enterComputerGame(bool startClockNow) {
     state_.選択中 = 0;
     state_.対局モード = 対局_COM;
     state_.棋譜モード = NG;
-    state_.手順最大数 = state_.手数;
+    // 手順数, not 手数: after 反転 the move count runs on over an empty list.
+    state_.手順最大数 = state_.手順数;
     if (startClockNow) state_.開始時刻 = platform_.secondsSinceMidnight();
     if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
 }

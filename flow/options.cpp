@@ -69,6 +69,42 @@ SettingsValues checkedValues(const Platform& platform) {
     return values;
 }
 
+// The fallback set as values: check marks and options, with the music and
+// the clock following a mark that changes. Nothing is drawn piecemeal; the
+// whole window is drawn again at the end, as tiling one background over it
+// would wipe the stands, texts and title.
+void applyFallback(Game& game, const SettingsValues& values) {
+    Platform& platform = game.platform();
+    Options& options = game.options();
+    const GameState& s = game.state();
+    const bool musicWasOn = platform.isChecked(MenuItem::BGM);
+    const bool clockWasShown = platform.isChecked(MenuItem::KEIKA);
+
+    game.チェック設定(values.背景種類);
+    options.背景種類 = values.背景種類;
+    platform.setChecked(MenuItem::SIDOU, values.移動指導);
+    options.移動指導フラグ = values.移動指導 ? 1 : 0;
+    options.移動指導色 = values.移動指導 ? 白色 : 桝枠色;
+    platform.setChecked(MenuItem::KEIKA, values.経過時間);
+    platform.setChecked(MenuItem::BGM, values.BGM);
+
+    if (values.BGM != musicWasOn) {
+        if (values.BGM) {
+            game.sound().dsPlayLooping(game.sounds().音_BGM);
+        } else {
+            game.sound().dsStop(game.sounds().音_BGM);
+        }
+    }
+    if (!values.経過時間) {
+        platform.setClockTimer(false);
+    } else if (!clockWasShown) {
+        // The clock runs only while a turn is being timed.
+        const bool turnRunning = s.手番 != 手番なし && s.局面変更 == NG && s.棋譜モード == NG;
+        if (turnRunning) platform.setClockTimer(true);
+    }
+    game.画面_再描画();
+}
+
 void selectBackground(Game& game, MenuItem item, int kind) {
     if (!game.platform().isChecked(item)) {
         game.チェック設定(kind);
@@ -103,8 +139,9 @@ void Game::書込_環境設定ファイル() {
     // Try once more with a fixed set; it takes effect only when it was
     // written, and then wholly, so the menu and the window agree. When
     // neither can be written the options stay as they are for this run.
-    const SettingLines fallback = settingsLines(writerFallbackValues());
-    if (writeSettingsLines(kSettingsFileName, fallback)) applySettings(*this, fallback);
+    const SettingsValues fallback = writerFallbackValues();
+    if (writeSettingsLines(kSettingsFileName, settingsLines(fallback)))
+        applyFallback(*this, fallback);
 }
 
 void Game::チェック設定(int IN_背景種類) {

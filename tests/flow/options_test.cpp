@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "display/pictures.h"
+#include "display/redraw.h"
 #include "files/cp932.h"
 #include "flow/version.h"
 #include "tests/flow/support/game_harness.h"
@@ -265,6 +266,14 @@ TEST(書けない設定ファイル, 読み取り専用のフォルダでも続�
     EXPECT_FALSE(fs::exists(kIni));
 }
 
+const std::vector<std::string> kFallback = {"背景画=緑", "移動指導=NG", "経過時間=OK", "BGM=OK"};
+
+std::size_t fallbackSize() {
+    std::string bytes;
+    for (const std::string& line : kFallback) bytes += *encodeCp932(line) + "\r\n";
+    return bytes.size();
+}
+
 // Files beyond a size cannot be written: the player's set is two bytes
 // longer than the fallback set, so only the second attempt fits.
 class FileSizeLimit {
@@ -290,15 +299,12 @@ TEST(書けない設定ファイル, 代わりの値が書けたときはその�
     GameHarness h;
     h.start();
     const std::int32_t bgm = h.game.sounds().音_BGM;
-    const std::vector<std::string> fallback = {"背景画=緑", "移動指導=NG", "経過時間=OK", "BGM=OK"};
-    std::string fallbackBytes;
-    for (const std::string& line : fallback) fallbackBytes += *encodeCp932(line) + "\r\n";
     h.platform.drawn.clear();
     {
-        FileSizeLimit limit(fallbackBytes.size());
+        FileSizeLimit limit(fallbackSize());
         h.menu(MenuItem::RENGA);
     }
-    EXPECT_EQ(iniLines(), fallback);
+    EXPECT_EQ(iniLines(), kFallback);
     EXPECT_EQ(checkedBackgrounds(h.platform), std::vector{MenuItem::MIDORI});
     EXPECT_EQ(h.game.options().背景種類, 背景_緑);
     EXPECT_EQ(backgroundShown(h), 背景_緑);
@@ -310,6 +316,23 @@ TEST(書けない設定ファイル, 代わりの値が書けたときはその�
     const auto loops = h.sound.callsNamed("dsPlayLooping");
     ASSERT_EQ(loops.size(), 1u) << "the music the menu shows is playing";
     EXPECT_EQ(loops[0].value, bgm);
+}
+
+TEST(書けない設定ファイル, 代わりの値のあとは全体を描き直し音楽も時計も勝手に始めない) {
+    GameHarness h;
+    writeIni("移動指導=OK\r\n経過時間=NG\r\n背景画=煉瓦\r\nBGM=OK\r\n");
+    h.start();
+    ASSERT_EQ(h.sound.callsNamed("dsPlayLooping").size(), 1u);
+    {
+        FileSizeLimit limit(fallbackSize());
+        h.menu(MenuItem::SIDOU);
+    }
+    ASSERT_EQ(iniLines(), kFallback);
+    const Picture shown = h.platform.drawn.picture();
+    画面_再描画(h.platform.drawn, h.game.state(), 背景_緑, true);
+    EXPECT_EQ(h.platform.drawn.picture(), shown);
+    EXPECT_EQ(h.sound.callsNamed("dsPlayLooping").size(), 1u) << "the music plays on";
+    EXPECT_FALSE(h.platform.timerOn) << "no game is being timed";
 }
 
 TEST(情報, その他は音を鳴らし版を示す) {

@@ -190,6 +190,48 @@ TEST(反転, ハンデ２級下は反転で２段階上になる) {
     EXPECT_EQ(lastMessage(h.platform), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定|'局面 '→ '最初 'にして下さい");
 }
 
+// A new game must not step into the plies of the game before it.
+class 前の対局の手順 : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        h.start();
+        h.menu(MenuItem::START);
+        h.click(5, 5);
+        h.click(5, 4);
+        h.click(1, 1);
+        h.click(1, 2);
+        ASSERT_EQ(h.game.state().手順数, 2);
+    }
+    void expectNoStepForward() {
+        const GameState before = h.game.state();
+        h.menu(MenuItem::AFTER);
+        EXPECT_EQ(lastMessage(h.platform), "進む|できません");
+        EXPECT_TRUE(samePosition(h.game.state(), before));
+    }
+    GameHarness h;
+};
+
+TEST_F(前の対局の手順, 最初からスタートした対局には進めない) {
+    h.menu(MenuItem::CANCEL);
+    h.menu(MenuItem::START);
+    expectNoStepForward();
+}
+
+TEST_F(前の対局の手順, ハンデの駒は前の手で上書きされない) {
+    h.menu(MenuItem::CANCEL);
+    h.menu(MenuItem::LBEL_UP);
+    h.menu(MenuItem::START);
+    expectNoStepForward();
+    EXPECT_EQ(h.game.state().ハンデレベル, 1);
+}
+
+TEST_F(前の対局の手順, 反転二回のあと先手で始めても進めない) {
+    h.menu(MenuItem::REVERSE);
+    h.menu(MenuItem::REVERSE);
+    h.menu(MenuItem::SENTE);
+    expectNoStepForward();
+}
+
 TEST(局面, 局面メニューを開くと棋譜パネルが閉じる) {
     GameHarness h;
     h.start();

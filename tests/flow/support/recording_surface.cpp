@@ -1,5 +1,6 @@
 #include "tests/flow/support/recording_surface.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tanukiban::testing {
@@ -62,6 +63,37 @@ int RecordingSurface::count(DrawCall::Kind kind) const {
     int n = 0;
     for (const DrawCall& c : calls) n += c.kind == kind;
     return n;
+}
+
+Picture RecordingSurface::picture() const {
+    Picture out;
+    for (const DrawCall& c : calls) {
+        const std::pair<int, int> cell{static_cast<int>(std::floor(c.x + 1e-6)),
+                                       static_cast<int>(std::floor(c.y + 1e-6))};
+        switch (c.kind) {
+            case DrawCall::Kind::Picture:
+                out[cell] = CellPicture{c.code, std::nullopt, {}};
+                break;
+            case DrawCall::Kind::Frame:
+                out[cell].frame = c.code;
+                break;
+            case DrawCall::Kind::Text: {
+                std::vector<std::string>& texts = out[cell].texts;
+                const std::string text = std::to_string(std::lround(c.x * 100)) + "," +
+                                         std::to_string(std::lround(c.y * 100)) + "," +
+                                         std::to_string(c.style.colour) + "," +
+                                         std::to_string(c.style.points) + "," +
+                                         (c.style.bold ? "b," : ",") + c.text;
+                // The same text drawn again over itself looks as once.
+                std::erase(texts, text);
+                texts.push_back(text);
+                break;
+            }
+            case DrawCall::Kind::Refresh:
+                break;
+        }
+    }
+    return out;
 }
 
 }  // namespace tanukiban::testing

@@ -1,7 +1,9 @@
 #pragma once
 // A Surface that keeps every drawing call, in order, for tests to assert on.
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "display/surface.h"
@@ -16,6 +18,16 @@ struct DrawCall {
     std::string text;
     TextStyle style;
 };
+
+// What one cell shows: the picture last put on it and, over that, the frame
+// and the texts drawn since (a text belongs to the cell its corner is in).
+struct CellPicture {
+    std::optional<int> picture;
+    std::optional<int> frame;
+    std::vector<std::string> texts;
+    friend bool operator==(const CellPicture&, const CellPicture&) = default;
+};
+using Picture = std::map<std::pair<int, int>, CellPicture>;
 
 class RecordingSurface : public Surface {
   public:
@@ -37,6 +49,8 @@ class RecordingSurface : public Surface {
     std::optional<DrawCall> textAt(double x, double y) const;
     bool hasText(std::string_view text) const;
     int count(DrawCall::Kind kind) const;
+    // The final picture, cell by cell, whatever order it was drawn in.
+    Picture picture() const;
 };
 
 // Cell positions compare equal within rounding of the fractions used.
