@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -48,6 +49,7 @@ MainWindow::MainWindow() {
     setCentralWidget(view_);
     panel_ = std::make_unique<QtRecordPanel>(view_);
     buildMenus();
+    addShortcuts();
     // The window has one size; the layout keeps it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -119,6 +121,12 @@ void MainWindow::buildMenus() {
             if (Game* g = live()) g->menuCommand(item);
         });
     }
+}
+
+void MainWindow::addShortcuts() {
+    // A record panel box with the focus keeps these keys for its own text.
+    action(MenuItem::COPY_SFEN)->setShortcut(QKeySequence::Copy);
+    action(MenuItem::PASTE_SFEN)->setShortcut(QKeySequence::Paste);
 }
 
 QAction* MainWindow::action(MenuItem item) const {
@@ -193,6 +201,14 @@ void MainWindow::sleepWithoutEvents(double seconds) {
 
 RecordPanel& MainWindow::recordPanel() {
     return *panel_;
+}
+
+std::string MainWindow::clipboardText() const {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void MainWindow::setClipboardText(std::string_view utf8) {
+    QGuiApplication::clipboard()->setText(qs(utf8));
 }
 
 void MainWindow::quit() {

@@ -42,6 +42,8 @@ class MainWindow : public QMainWindow, public Platform {
     double secondsSinceMidnight() const override;
     void sleepWithoutEvents(double seconds) override;
     RecordPanel& recordPanel() override;
+    std::string clipboardText() const override;
+    void setClipboardText(std::string_view utf8) override;
     void quit() override;
 
   protected:
@@ -50,6 +52,7 @@ class MainWindow : public QMainWindow, public Platform {
 
   private:
     void buildMenus();
+    void addShortcuts();
     // The game while it accepts events.
     Game* live() const { return game_ && !game_->ended() ? game_ : nullptr; }
 

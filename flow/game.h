@@ -108,6 +108,11 @@ class Game {
     void REPLAY_Click();
     void AFTER_Click();
 
+    // --- Positions to and from the clipboard (position_exchange.cpp) ---
+    void COPY_SFEN_Click();
+    void COPY_KIFU_Click();
+    void PASTE_SFEN_Click();
+
     // --- Handicap levels (handicap.cpp) ---
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();

@@ -3,6 +3,7 @@
 #include <random>
 #include <tuple>
 
+#include "engine/convert.h"
 #include "rules/move.h"
 #include "rules/movegen.h"
 
@@ -26,7 +27,7 @@ void playPly(GameState& s, const Move& mv, double 思考秒) {
 
 }  // namespace
 
-PlayedGame playGame(unsigned seed, bool manFirst, int plies) {
+PlayedGame playGame(unsigned seed, bool manFirst, int plies, bool keepKingSafe) {
     PlayedGame g;
     GameState& s = g.final;
     初期設定(s);
@@ -43,6 +44,10 @@ PlayedGame playGame(unsigned seed, bool manFirst, int plies) {
         generateMoves(s, com, moves);
         std::erase_if(moves,
                       [&](const Move& mv) { return std::abs(s.盤[mv.toX][mv.toY]) == 王COM; });
+        if (keepKingSafe) {
+            const auto pos = engine::positionFromGame(s);
+            std::erase_if(moves, [&](const Move& mv) { return !engine::fromGameMove(*pos, mv); });
+        }
         if (moves.empty()) break;
         std::vector<Move> lively;  // captures and drops, so that hands fill and empty
         for (const Move& mv : moves)
@@ -79,7 +84,8 @@ PlayedGame playGame(unsigned seed, bool manFirst, int plies) {
     const auto flags = [](const GameState& s) {
         return std::tuple(s.手番MAN, s.手番COM, s.対局モード, s.COMレベル, s.ハンデレベル,
                           s.棋譜モード, s.反転済, s.ハンデ設定済, s.局面変更, s.勝者, s.選択中,
-                          s.王X_MAN, s.王Y_MAN, s.王X_COM, s.王Y_COM, s.手順最大数);
+                          s.王X_MAN, s.王Y_MAN, s.王X_COM, s.王Y_COM, s.手順最大数,
+                          s.pastedPosition, s.upperToMoveAtRest);
     };
     if (flags(a) != flags(b)) return ::testing::AssertionFailure() << "flags or sides differ";
     if (a.開始時刻 != b.開始時刻 || a.思考秒 != b.思考秒 || a.表示秒 != b.表示秒)

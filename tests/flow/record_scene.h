@@ -20,7 +20,9 @@ struct PlayedGame {
 
 // A pseudo-random game (no king is taken) from the initial position; the
 // lower side moves first when manFirst. The game mode is against the computer.
-PlayedGame playGame(unsigned seed, bool manFirst, int plies);
+// With keepKingSafe no ply leaves the mover's own king attacked, as other
+// programs require of every move.
+PlayedGame playGame(unsigned seed, bool manFirst, int plies, bool keepKingSafe = false);
 
 // Every field of the state, the move list included.
 ::testing::AssertionResult sameGame(const GameState& a, const GameState& b);

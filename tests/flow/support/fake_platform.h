@@ -65,6 +65,8 @@ class FakePlatform : public Platform {
     double secondsSinceMidnight() const override { return now; }
     void sleepWithoutEvents(double seconds) override;
     RecordPanel& recordPanel() override { return panel; }
+    std::string clipboardText() const override { return clipboard; }
+    void setClipboardText(std::string_view utf8) override { clipboard = std::string(utf8); }
     void quit() override;
 
     bool isEnabled(MenuItem item) const;
@@ -87,6 +89,7 @@ class FakePlatform : public Platform {
     std::vector<bool> timerChanges;
     double now = 12 * 3600.0;
     double slept = 0;  // total seconds waited without events
+    std::string clipboard;
     int backgroundColour = -1;
     int placeCount = 0;
     int quitCount = 0;
