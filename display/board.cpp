@@ -56,7 +56,9 @@ void drawStandCount(Surface& s, double x, double y, int count) {
 
 }  // namespace
 
-void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類) {
+void 描画_自持盤(const Canvas& c, const Hand& 持駒MAN) {
+    Surface& s = c.surface;
+    const int 背景種類 = c.背景種類;
     for (int i = 1; i <= 4; ++i) {
         const bool held = 持駒MAN[i] > 0;
         drawStandSquare(s, 自持盤X1, i + 1, standFace(自持盤X1, i), held, 背景種類);
@@ -67,7 +69,9 @@ void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類) {
     }
 }
 
-void 描画_敵持盤(Surface& s, const Hand& 持駒COM, int 背景種類) {
+void 描画_敵持盤(const Canvas& c, const Hand& 持駒COM) {
+    Surface& s = c.surface;
+    const int 背景種類 = c.背景種類;
     for (int i = 1; i <= 4; ++i) {
         const int pair = 5 - i;
         drawStandSquare(s, 敵持盤X1, i, standFace(敵持盤X1, pair), 持駒COM[pair] > 0, 背景種類);

@@ -1,7 +1,7 @@
 #pragma once
 // The picture side of the window: pictures, square frames, the board, the
 // background tiles and the two piece stands.
-#include "display/surface.h"
+#include "display/canvas.h"
 #include "rules/state.h"
 
 namespace tanukiban {
@@ -21,7 +21,7 @@ void 描画_背景(Surface& s, int IN_背景種類);
 // The lower player's stand (columns 7 to 9, rows 2..5) and the upper
 // player's (columns −1 to −3, rows 1..4); a pair with no piece shows empty
 // squares and a bare count cell.
-void 描画_自持盤(Surface& s, const Hand& 持駒MAN, int 背景種類);
-void 描画_敵持盤(Surface& s, const Hand& 持駒COM, int 背景種類);
+void 描画_自持盤(const Canvas& c, const Hand& 持駒MAN);
+void 描画_敵持盤(const Canvas& c, const Hand& 持駒COM);
 
 }  // namespace tanukiban

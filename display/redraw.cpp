@@ -8,13 +8,14 @@
 namespace tanukiban {
 
 void 画面_再描画(Surface& s, const GameState& g, int 背景種類, bool 経過時間表示) {
+    const Canvas c{s, 背景種類, g.手番COM, g.手番MAN};
     描画_背景(s, 背景種類);
     描画_桝_数値(s);
-    描画_自持盤(s, g.持駒MAN, 背景種類);
-    描画_敵持盤(s, g.持駒COM, 背景種類);
+    描画_自持盤(c, g.持駒MAN);
+    描画_敵持盤(c, g.持駒COM);
     描画_盤(s, g.盤);
-    描画_所有時間(s, 背景種類, 経過時間表示, g.手番COM, g.手番MAN, g.手番COM, g.所有秒COM);
-    描画_所有時間(s, 背景種類, 経過時間表示, g.手番COM, g.手番MAN, g.手番MAN, g.所有秒MAN);
+    描画_所有時間(c, 経過時間表示, g.手番COM, g.所有秒COM);
+    描画_所有時間(c, 経過時間表示, g.手番MAN, g.所有秒MAN);
 
     struct Label {
         double x, y;
@@ -28,7 +29,7 @@ void 画面_再描画(Surface& s, const GameState& g, int 背景種類, bool 経
     }
 
     if (g.対局モード == 対局_COM) 描画_レベル(s, g.COMレベル);
-    if (g.ハンデ設定済 == OK) 描画_ハンデレベル(s, 背景種類, g.ハンデレベル);
+    if (g.ハンデ設定済 == OK) 描画_ハンデレベル(c, g.ハンデレベル);
     描画_絵(s, 題字, 11, -0.5);
 }
 

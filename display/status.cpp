@@ -20,35 +20,34 @@ std::string 調査_時間秒追加結果(double IN_経過秒) {
            変換_数字から文字(static_cast<long long>(std::floor(seconds)));
 }
 
-void 消去_所有時間(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番) {
-    if (IN_手番 == 手番MAN) {
-        for (int x = 9; x <= 11; ++x) 描画_絵(s, 背景種類, x, 7);
-    } else if (IN_手番 == 手番COM) {
-        for (int x = -2; x <= 0; ++x) 描画_絵(s, 背景種類, x, 7);
+void 消去_所有時間(const Canvas& c, int IN_手番) {
+    if (IN_手番 == c.手番MAN) {
+        for (int x = 9; x <= 11; ++x) 描画_絵(c, c.背景種類, x, 7);
+    } else if (IN_手番 == c.手番COM) {
+        for (int x = -2; x <= 0; ++x) 描画_絵(c, c.背景種類, x, 7);
     }
 }
 
-void 描画_所有時間(Surface& s, int 背景種類, bool 経過時間表示, int 手番COM, int 手番MAN,
-                   int IN_手番, double IN_思考時間) {
+void 描画_所有時間(const Canvas& c, bool 経過時間表示, int IN_手番, double IN_思考時間) {
     if (!経過時間表示) return;
-    消去_所有時間(s, 背景種類, 手番COM, 手番MAN, IN_手番);
+    消去_所有時間(c, IN_手番);
     double x = 0;
-    if (IN_手番 == 手番MAN) {
+    if (IN_手番 == c.手番MAN) {
         x = 9.1;
-    } else if (IN_手番 == 手番COM) {
+    } else if (IN_手番 == c.手番COM) {
         x = -1.5;
     } else {
         return;
     }
     const std::string text = 調査_時間秒追加結果(IN_思考時間);
-    描画_数値(s, x, 7.3, text, 黒色, 0, 12);
-    描画_数値(s, x - 0.1, 7.2, text, 白色, 0, 12);
+    描画_数値(c, x, 7.3, text, 黒色, 0, 12);
+    描画_数値(c, x - 0.1, 7.2, text, 白色, 0, 12);
 }
 
-void 描画_ハンデレベル(Surface& s, int 背景種類, int IN_ハンデレベル) {
-    for (int x : {11, 12, 13, 16}) 描画_絵(s, 背景種類, x, 1);
-    描画_文字列(s, 11.1, 1.1, IN_ハンデレベル, 黒色, 10);
-    描画_文字列(s, 11, 1, IN_ハンデレベル, 白色, 10);
+void 描画_ハンデレベル(const Canvas& c, int IN_ハンデレベル) {
+    for (int x : {11, 12, 13, 16}) 描画_絵(c, c.背景種類, x, 1);
+    描画_文字列(c, 11.1, 1.1, IN_ハンデレベル, 黒色, 10);
+    描画_文字列(c, 11, 1, IN_ハンデレベル, 白色, 10);
 }
 
 }  // namespace tanukiban

@@ -116,9 +116,10 @@ void 描画_桝_数値(Surface& s) {
     }
 }
 
-void 描画_手数(Surface& s, int 背景種類, int 数値, int /*色*/) {
-    描画_絵(s, 背景種類, 11, 3);
-    描画_絵(s, 背景種類, 12, 3);
+void 描画_手数(const Canvas& c, int 数値, int /*色*/) {
+    Surface& s = c.surface;
+    描画_絵(s, c.背景種類, 11, 3);
+    描画_絵(s, c.背景種類, 12, 3);
     // The number moves left as it grows, so its last digit stays in place.
     const double x = 数値 < 10 ? 11.3 : 数値 < 100 ? 11.2 : 11.1;
     描画_数値(s, x, 3.4, 数値, 黒色, 0, 12);
@@ -132,13 +133,12 @@ void 描画_レベル(Surface& s, int IN_LEVEL) {
     shadowed(s, -0.6, 0.2, std::to_string(IN_LEVEL), 白色, 12);
 }
 
-void 描画_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番, int 移動先X,
-                   int 移動先Y, int 移動駒, int 駒色) {
-    消去_移動結果(s, 背景種類, 手番COM, 手番MAN, IN_手番);
+void 描画_移動結果(const Canvas& c, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
+    消去_移動結果(c, IN_手番);
     double y = 0, column = 0, row = 0, piece = 0;
-    if (IN_手番 == 手番COM) {
+    if (IN_手番 == c.手番COM) {
         y = 6.5, column = -1.5, row = -1.1, piece = -0.5;
-    } else if (IN_手番 == 手番MAN) {
+    } else if (IN_手番 == c.手番MAN) {
         y = 2.5, column = 11.5, row = 11.9, piece = 12.5;
     } else {
         return;
@@ -147,16 +147,16 @@ void 描画_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番
                                   文字列変換(移動駒)};
     const double xs[3] = {column, row, piece};
     for (int i = 0; i < 3; ++i) {
-        描画_移動駒種類(s, xs[i], y, texts[i], 黒色);
-        描画_移動駒種類(s, xs[i] - 0.1, y - 0.1, texts[i], 駒色);
+        描画_移動駒種類(c, xs[i], y, texts[i], 黒色);
+        描画_移動駒種類(c, xs[i] - 0.1, y - 0.1, texts[i], 駒色);
     }
 }
 
-void 消去_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番) {
-    if (IN_手番 == 手番COM) {
-        for (int x = -2; x <= 0; ++x) 描画_絵(s, 背景種類, x, 6);
-    } else if (IN_手番 == 手番MAN) {
-        for (int x = 11; x <= 13; ++x) 描画_絵(s, 背景種類, x, 2);
+void 消去_移動結果(const Canvas& c, int IN_手番) {
+    if (IN_手番 == c.手番COM) {
+        for (int x = -2; x <= 0; ++x) 描画_絵(c, c.背景種類, x, 6);
+    } else if (IN_手番 == c.手番MAN) {
+        for (int x = 11; x <= 13; ++x) 描画_絵(c, c.背景種類, x, 2);
     }
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/surface.h"
+#include "display/canvas.h"
 
 namespace tanukiban {
 
@@ -33,14 +33,13 @@ std::string_view 文字列表(int 数値);
 // Column numbers above the board and row numerals to its right; turns the font bold.
 void 描画_桝_数値(Surface& s);
 // The ply counter and "手目" right of the board; 色 is not used.
-void 描画_手数(Surface& s, int 背景種類, int 数値, int 色);
+void 描画_手数(const Canvas& c, int 数値, int 色);
 // "LEVEL" and the level above the upper player's stand.
 void 描画_レベル(Surface& s, int IN_LEVEL);
 
 // The last move of side IN_手番 as column, row and piece, e.g. ３四銀; a side
 // that is neither 手番COM nor 手番MAN draws nothing.
-void 描画_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番, int 移動先X,
-                   int 移動先Y, int 移動駒, int 駒色);
-void 消去_移動結果(Surface& s, int 背景種類, int 手番COM, int 手番MAN, int IN_手番);
+void 描画_移動結果(const Canvas& c, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色);
+void 消去_移動結果(const Canvas& c, int IN_手番);
 
 }  // namespace tanukiban

@@ -1,6 +1,7 @@
 // The clocks: elapsed time per side and its display.
 #include <cmath>
 
+#include "flow/drawing.h"
 #include "flow/game.h"
 
 namespace tanukiban {
@@ -10,14 +11,16 @@ void Game::Timer1_Timer() {
     if (ended_ || !platform_.clockTimerOn()) return;
     state_.思考秒 = 調査_経過秒(state_.開始時刻, platform_.secondsSinceMidnight());
     const double whole = std::floor(state_.思考秒);
-    if (whole == state_.表示秒) return;
-    state_.表示秒 = whole;
+    if (whole == 表示秒) return;
+    表示秒 = whole;
     if (state_.手番 == state_.手番COM) {
-        描画_所有時間(state_.手番COM, state_.思考秒 + state_.所有秒COM);
+        描画_所有時間(canvas(), options_.経過時間, state_.手番COM,
+                      state_.思考秒 + state_.所有秒COM);
     } else if (state_.手番 == state_.手番MAN) {
-        描画_所有時間(state_.手番MAN, state_.思考秒 + state_.所有秒MAN);
+        描画_所有時間(canvas(), options_.経過時間, state_.手番MAN,
+                      state_.思考秒 + state_.所有秒MAN);
     }
-    refresh();
+    platform_.surface().refresh();
     待ち時間(0.3);
 }
 
@@ -27,21 +30,25 @@ void Game::measureThinkingTime() {
     state_.思考秒 = 調査_経過秒(state_.開始時刻, platform_.secondsSinceMidnight());
 }
 
+void Game::startClockIfShown() {
+    if (options_.経過時間) platform_.setClockTimer(true);
+}
+
 void Game::KEIKA_Click() {
-    platform_.setChecked(MenuItem::KEIKA, !platform_.isChecked(MenuItem::KEIKA));
+    setClockShown(!options_.経過時間);
     処理_経過時間();
     書込_環境設定ファイル();
 }
 
 void Game::処理_経過時間() {
-    if (platform_.isChecked(MenuItem::KEIKA)) {
+    if (options_.経過時間) {
         platform_.setClockTimer(true);
-        描画_所有時間(state_.手番COM, state_.所有秒COM);
-        描画_所有時間(state_.手番MAN, state_.所有秒MAN);
+        描画_所有時間(canvas(), true, state_.手番COM, state_.所有秒COM);
+        描画_所有時間(canvas(), true, state_.手番MAN, state_.所有秒MAN);
     } else {
         platform_.setClockTimer(false);
-        消去_所有時間(state_.手番MAN);
-        消去_所有時間(state_.手番COM);
+        消去_所有時間(canvas(), state_.手番MAN);
+        消去_所有時間(canvas(), state_.手番COM);
     }
 }
 

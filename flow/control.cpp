@@ -1,4 +1,5 @@
 // Game control: the 対局 menu.
+#include "flow/drawing.h"
 #include "flow/game.h"
 
 namespace tanukiban {
@@ -19,10 +20,11 @@ void Game::TAIKYOKU_Click() {
 
 void Game::START_Click() {
     描画_棋譜読込み部分消去();
-    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);  // where the level was shown
-    描画_将棋盤桝();
+    for (int x = -2; x <= 0; ++x)
+        描画_絵(canvas(), options_.背景種類, x, 0);  // where the level was shown
+    描画_将棋盤桝(canvas());
     state_.開始時刻 = platform_.secondsSinceMidnight();
-    if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+    startClockIfShown();
     state_.対局モード = 対局_MAN;
     // Plies beyond the shown position belong to an earlier game (after 最初
     // or 反転), so stepping forward must not bring them back; a loaded record
@@ -43,15 +45,15 @@ void Game::START_Click() {
 // current position, cutting off any plies beyond it.
 void Game::enterComputerGame(bool startClockNow) {
     描画_棋譜読込み部分消去();
-    描画_レベル(state_.COMレベル);
-    描画_将棋盤桝();
-    state_.選択中 = 0;
+    描画_レベル(canvas(), state_.COMレベル);
+    描画_将棋盤桝(canvas());
+    pickUp_.選択中 = 0;
     state_.対局モード = 対局_COM;
     state_.棋譜モード = NG;
     // 手順数, not 手数: after 反転 the move count runs on over an empty list.
     state_.手順最大数 = state_.手順数;
     if (startClockNow) state_.開始時刻 = platform_.secondsSinceMidnight();
-    if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+    startClockIfShown();
 }
 
 void Game::SENTE_Click() {
@@ -93,19 +95,9 @@ void Game::GOTE_Click() {
     }
 }
 
-void Game::LEVEL1_Click() {
-    chooseLevel(1);
-}
-void Game::LEVEL2_Click() {
-    chooseLevel(2);
-}
-void Game::LEVEL3_Click() {
-    chooseLevel(3);
-}
-
 // Clears where the level is shown, then sets it.
 void Game::chooseLevel(int level) {
-    for (int x = -2; x <= 0; ++x) 描画_絵(options_.背景種類, x, 0);
+    for (int x = -2; x <= 0; ++x) 描画_絵(canvas(), options_.背景種類, x, 0);
     レベル_設定(level);
 }
 
@@ -118,7 +110,7 @@ void Game::レベル_設定(int IN_LEVEL) {
         platform_.setChecked(kItems[IN_LEVEL - 1], true);
         state_.COMレベル = IN_LEVEL;
     }
-    if (state_.対局モード == 対局_COM) 描画_レベル(state_.COMレベル);
+    if (state_.対局モード == 対局_COM) 描画_レベル(canvas(), state_.COMレベル);
 }
 
 void Game::OWARI_Click() {

@@ -2,6 +2,7 @@
 // the question whether to play on.
 #include <string>
 
+#include "flow/drawing.h"
 #include "flow/game.h"
 
 namespace tanukiban {

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "display/animation.h"
+#include "flow/drawing.h"
 #include "flow/game.h"
 #include "rules/legality.h"
 #include "rules/mate.h"
@@ -53,7 +54,7 @@ bool Game::resumeAfterStepping() {
         if (s.局面変更 == OK) {
             s.局面変更 = NG;
             s.開始時刻 = platform_.secondsSinceMidnight();
-            if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+            startClockIfShown();
             platform_.showMessage(s.手番 == 先手 ? "先手の番です" : "後手の番です", "対局");
         }
         return true;
@@ -68,7 +69,7 @@ bool Game::resumeAfterStepping() {
     if (s.手番 == s.手番MAN && s.局面変更 == OK) {
         s.局面変更 = NG;
         s.開始時刻 = platform_.secondsSinceMidnight();
-        if (platform_.isChecked(MenuItem::KEIKA)) platform_.setClockTimer(true);
+        startClockIfShown();
         platform_.showMessage("MANの番です", "対局");
     }
     return true;
@@ -79,19 +80,19 @@ void Game::pickOnBoard(int u, int t) {
     PickUp& p = pickUp_;
     const int code = s.盤[u][t];
 
-    if (s.選択中 == 0) {
+    if (pickUp_.選択中 == 0) {
         if (code == 空桝) return;
         p.移動元X = u;
         p.移動元Y = t;
         p.移動駒 = code;
-        描画_移動可能桝色(u, t, options_.移動指導色, code);
+        描画_移動可能桝色(u, t, options_.移動指導色(), code);
         if (belongsToSideToMove(s, code)) {
-            s.選択中 = 1;
-            描画_桝輪郭(赤色, u, t);
+            pickUp_.選択中 = 1;
+            描画_桝輪郭(canvas(), 赤色, u, t);
             p.移動前駒 = code;
         } else {
             // An opponent's piece only shows where it can go.
-            描画_桝輪郭(options_.移動指導色, u, t);
+            描画_桝輪郭(canvas(), options_.移動指導色(), u, t);
         }
         return;
     }
@@ -99,19 +100,19 @@ void Game::pickOnBoard(int u, int t) {
     p.移動先X = u;
     p.移動先Y = t;
     if (belongsToSideToMove(s, code)) {
-        描画_桝輪郭(桝枠色, p.移動元X, p.移動元Y);
+        描画_桝輪郭(canvas(), 桝枠色, p.移動元X, p.移動元Y);
         p.移動元X = u;
         p.移動元Y = t;
         p.移動駒 = code;
         p.移動前駒 = code;
-        描画_移動可能桝色(u, t, options_.移動指導色, code);
-        描画_桝輪郭(赤色, u, t);
+        描画_移動可能桝色(u, t, options_.移動指導色(), code);
+        描画_桝輪郭(canvas(), 赤色, u, t);
         return;
     }
     if (移動チェック(s.盤, p.移動元X, p.移動元Y, u, t, p.移動駒) != OK) {
         play(sounds_.音_禁止);
-        s.選択中 = 0;
-        描画_将棋盤桝();
+        pickUp_.選択中 = 0;
+        描画_将棋盤桝(canvas());
         return;
     }
     playHeldPiece();
@@ -122,7 +123,7 @@ void Game::pickFromStand(int u, int t) {
     PickUp& p = pickUp_;
     if (p.移動駒 != 空桝) {
         描画_移動可能桝色(p.移動元X, p.移動元Y, 桝枠色, p.移動駒);
-        描画_桝輪郭(桝枠色, p.移動元X, p.移動元Y);
+        描画_桝輪郭(canvas(), 桝枠色, p.移動元X, p.移動元Y);
     }
 
     int face = 空桝;
@@ -140,15 +141,15 @@ void Game::pickFromStand(int u, int t) {
     p.移動元Y = t;
     p.移動駒 = face;
     if (ownTurn) {
-        s.選択中 = 1;
+        pickUp_.選択中 = 1;
         p.移動前駒 = face;
-        描画_桝輪郭(赤色, u, t);
+        描画_桝輪郭(canvas(), 赤色, u, t);
     } else {
         // Holding nothing, so that the next click cannot drop the opponent's piece.
-        s.選択中 = 0;
-        描画_桝輪郭(options_.移動指導色, u, t);
+        pickUp_.選択中 = 0;
+        描画_桝輪郭(canvas(), options_.移動指導色(), u, t);
     }
-    描画_移動可能桝色(u, t, options_.移動指導色, face);
+    描画_移動可能桝色(u, t, options_.移動指導色(), face);
 }
 
 void Game::playHeldPiece() {
@@ -156,8 +157,8 @@ void Game::playHeldPiece() {
     PickUp& p = pickUp_;
     if (moveListFull()) {
         // Only a continued record can get here; nothing may be stored past the last ply.
-        s.選択中 = 0;
-        描画_将棋盤桝();
+        pickUp_.選択中 = 0;
+        描画_将棋盤桝(canvas());
         引き分け();
         return;
     }
@@ -176,15 +177,15 @@ void Game::playHeldPiece() {
                  s.所有秒COM + s.思考秒);
     }
     s.手数 += 1;
-    描画_手数(s.手数, 白色);
+    描画_手数(canvas(), s.手数, 白色);
 
     const bool boardMove = onBoard(p.移動元X, p.移動元Y);
     if (boardMove) p.移動駒 = 取得_移動後成り駒(p.移動駒);
     s.手順.手順先駒[s.手順数] = p.移動駒;
 
-    s.選択中 = 0;
-    描画_桝輪郭(桝枠色, p.移動元X, p.移動元Y);
-    描画_桝輪郭(桝枠色, p.移動先X, p.移動先Y);
+    pickUp_.選択中 = 0;
+    描画_桝輪郭(canvas(), 桝枠色, p.移動元X, p.移動元Y);
+    描画_桝輪郭(canvas(), 桝枠色, p.移動先X, p.移動先Y);
     描画_移動可能桝色(p.移動元X, p.移動元Y, 桝枠色, p.移動駒);
 
     // The move list keeps the stand row; making the move wants the pair.
@@ -194,17 +195,17 @@ void Game::playHeldPiece() {
     駒移動(p.移動元X, p.移動元Y, p.移動先X, p.移動先Y, p.移動駒);
 
     if (boardMove && p.移動前駒 != 王MAN && p.移動前駒 != 王COM) {
-        描画_絵(p.移動前駒, p.移動先X, p.移動先Y);
-        描画_桝輪郭(背景色, p.移動先X, p.移動先Y);
-        refresh();
+        描画_絵(canvas(), p.移動前駒, p.移動先X, p.移動先Y);
+        描画_桝輪郭(canvas(), 背景色, p.移動先X, p.移動先Y);
+        platform_.surface().refresh();
         play(sounds_.音_駒打音);
         待ち時間(0.2);
         描画_回転駒(turningPatternFor(p.移動前駒), p.移動先X, p.移動先Y);
-        描画_絵(s.盤[p.移動先X][p.移動先Y], p.移動先X, p.移動先Y);
-        描画_桝輪郭(背景色, p.移動先X, p.移動先Y);
+        描画_絵(canvas(), s.盤[p.移動先X][p.移動先Y], p.移動先X, p.移動先Y);
+        描画_桝輪郭(canvas(), 背景色, p.移動先X, p.移動先Y);
     }
     play(sounds_.音_駒打音);
-    描画_移動結果(isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
+    描画_移動結果(canvas(), isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
                   移動結果色);
 
     if (s.対局モード == 対局_COM) {
@@ -253,34 +254,30 @@ void Game::passTurnBetweenHumans() {
 }
 
 void Game::描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒) {
-    描画_将棋盤桝();
+    描画_将棋盤桝(canvas());
     if (options_.移動指導フラグ == 0) return;
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
             if (移動チェック(state_.盤, 移動元X, 移動元Y, x, y, 移動駒) == OK)
-                描画_桝輪郭(描画色, x, y);
+                描画_桝輪郭(canvas(), 描画色, x, y);
         }
     }
 }
 
 void Game::SIDOU_Click() {
-    if (platform_.isChecked(MenuItem::SIDOU)) {
+    if (options_.移動指導フラグ != 0) {
         for (int x = 1; x <= 5; ++x) {
-            for (int y = 1; y <= 5; ++y) 描画_桝輪郭(桝枠色, x, y);
+            for (int y = 1; y <= 5; ++y) 描画_桝輪郭(canvas(), 桝枠色, x, y);
         }
         for (int i = 1; i <= 4; ++i) {
-            描画_桝輪郭(桝枠色, 敵持盤X1, i);
-            描画_桝輪郭(桝枠色, 敵持盤X2, i);
-            描画_桝輪郭(桝枠色, 自持盤X1, i + 1);
-            描画_桝輪郭(桝枠色, 自持盤X2, i + 1);
+            描画_桝輪郭(canvas(), 桝枠色, 敵持盤X1, i);
+            描画_桝輪郭(canvas(), 桝枠色, 敵持盤X2, i);
+            描画_桝輪郭(canvas(), 桝枠色, 自持盤X1, i + 1);
+            描画_桝輪郭(canvas(), 桝枠色, 自持盤X2, i + 1);
         }
-        platform_.setChecked(MenuItem::SIDOU, false);
-        options_.移動指導フラグ = 0;
-        options_.移動指導色 = 桝枠色;
+        setMoveGuide(false);
     } else {
-        platform_.setChecked(MenuItem::SIDOU, true);
-        options_.移動指導フラグ = 1;
-        options_.移動指導色 = 白色;
+        setMoveGuide(true);
     }
     書込_環境設定ファイル();
 }

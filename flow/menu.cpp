@@ -19,13 +19,13 @@ void Game::menuCommand(MenuItem item) {
             GOTE_Click();
             break;
         case MenuItem::LEVEL1:
-            LEVEL1_Click();
+            chooseLevel(1);
             break;
         case MenuItem::LEVEL2:
-            LEVEL2_Click();
+            chooseLevel(2);
             break;
         case MenuItem::LEVEL3:
-            LEVEL3_Click();
+            chooseLevel(3);
             break;
         case MenuItem::OWARI:
             OWARI_Click();
@@ -70,19 +70,19 @@ void Game::menuCommand(MenuItem item) {
             OPTION_Click();
             break;
         case MenuItem::MIDORI:
-            MIDORI_Click();
+            selectBackground(背景_緑);
             break;
         case MenuItem::TATAMI:
-            TATAMI_Click();
+            selectBackground(背景_畳);
             break;
         case MenuItem::TAKE:
-            TAKE_Click();
+            selectBackground(背景_竹);
             break;
         case MenuItem::UCHU:
-            UCHU_Click();
+            selectBackground(背景_宇宙);
             break;
         case MenuItem::RENGA:
-            RENGA_Click();
+            selectBackground(背景_煉瓦);
             break;
         case MenuItem::SIDOU:
             SIDOU_Click();

@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <string>
 
+#include "flow/drawing.h"
 #include "flow/game.h"
-#include "flow/record_ui.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
 
@@ -21,14 +21,14 @@ std::filesystem::path pathOf(const std::string& utf8) {
 
 }  // namespace
 
-void closeRecordPanel(Game& game) {
-    game.描画_可視(false, false, false);
-    game.描画_棋譜_IO(1);
+void Game::closeRecordPanel() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
 }
 
-void showNotice(Game& game, const Notice& notice) {
-    if (notice.refusalSound) game.play(game.sounds().音_禁止);
-    game.platform().showMessage(notice.text, notice.title);
+void Game::showNotice(const Notice& notice) {
+    if (notice.refusalSound) play(sounds_.音_禁止);
+    platform_.showMessage(notice.text, notice.title);
 }
 
 void Game::描画_可視(bool a, bool b, bool c) {
@@ -53,7 +53,7 @@ void Game::KIFU_READ_Click() {
 void Game::KIFU_WRITE_Click() {
     const WritePanelStatus status = writePanelStatus(state_);
     if (auto refusal = writePanelNotice(status)) {
-        showNotice(*this, *refusal);
+        showNotice(*refusal);
         return;
     }
     描画_可視(true, true, false);
@@ -67,10 +67,10 @@ void Game::Command1_Click() {
                                panel.text(RecordBox::Text4)};
     const WriteStatus status = writeRecordFile(state_, request);
     if (status == WriteStatus::Written) {
-        closeRecordPanel(*this);
+        closeRecordPanel();
         panel.refreshFiles();
     }
-    showNotice(*this, writeNotice(status));
+    showNotice(writeNotice(status));
 }
 
 void Game::File1_Click(std::string_view fileName) {
@@ -80,16 +80,17 @@ void Game::File1_Click(std::string_view fileName) {
     const ReadResult result =
         readRecordFile(pathOf(platform_.recordPanel().folder()) / pathOf(std::string(fileName)));
     if (result.status == ReadStatus::Invalid || result.status == ReadStatus::CannotOpen) {
-        for (const Notice& n : readNotices(result.status)) showNotice(*this, n);
+        for (const Notice& n : readNotices(result.status)) showNotice(n);
         return;
     }
     初期設定();
     applyRecord(state_, result.record);
     for (const HeaderLine& line : headerLayout(result.record.header)) {
-        surface().drawText(cellXFromTwips(line.left), cellYFromTwips(line.top), line.text,
-                           TextStyle{kHeaderFontSize, surface().bold(), line.colour});
+        platform_.surface().drawText(
+            cellXFromTwips(line.left), cellYFromTwips(line.top), line.text,
+            TextStyle{kHeaderFontSize, platform_.surface().bold(), line.colour});
     }
-    for (const Notice& n : readNotices(result.status)) showNotice(*this, n);
+    for (const Notice& n : readNotices(result.status)) showNotice(n);
 }
 
 void Game::Drive1_Change() {
@@ -107,10 +108,10 @@ void Game::Dir1_Change() {
 }
 
 void Game::描画_棋譜読込み部分消去() {
-    描画_桝_数値();
+    描画_桝_数値(canvas());
     for (int x = 1; x <= 5; ++x) {
-        描画_絵(options_.背景種類, x, 8);
-        描画_絵(options_.背景種類, x, 9);
+        描画_絵(canvas(), options_.背景種類, x, 8);
+        描画_絵(canvas(), options_.背景種類, x, 9);
     }
 }
 

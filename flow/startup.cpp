@@ -19,8 +19,8 @@ void Game::Form_Load() {
 }
 
 void Game::setConstants() {
-    // The piece codes, sides, colours and geometry are compile-time constants
-    // (rules/pieces.h); these are the variables start-up gives a value.
+    // The piece codes, sides, colours and geometry are compile-time constants;
+    // these are the variables start-up gives a value.
     state_.手番COM = 先手;
     state_.手番MAN = 後手;
     state_.COMレベル = 3;
@@ -28,7 +28,6 @@ void Game::setConstants() {
     state_.棋譜モード = NG;
     options_.移動指導フラグ = NG;
     state_.手順最大数 = 0;
-    options_.移動指導色 = 桝枠色;
     platform_.setBackgroundColour(背景色);
 }
 
@@ -43,6 +42,8 @@ void Game::Form_Unload() {
 
 void Game::初期設定() {
     tanukiban::初期設定(state_);
+    pickUp_.選択中 = 0;
+    表示秒 = 0;
     platform_.setClockTimer(false);
     画面_再描画();
 }

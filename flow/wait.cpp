@@ -5,7 +5,7 @@
 
 namespace tanukiban {
 
-double Game::調査_経過秒(double I_開始, double I_終了) {
+double 調査_経過秒(double I_開始, double I_終了) {
     if (I_開始 <= I_終了) return I_終了 - I_開始;
     return (86400 - I_開始) + I_終了;  // the clock passed midnight
 }

@@ -13,7 +13,6 @@ StepStatus stepForward(GameState& s) {
     if (s.手順数 >= s.手順最大数 || s.手順数 >= 手順上限) {
         return s.棋譜モード == OK ? StepStatus::EndOfRecord : StepStatus::EndOfGame;
     }
-    s.選択中 = 0;
     s.手順数 += 1;
     s.手数 += 1;
     const int i = s.手順数;
@@ -27,7 +26,6 @@ StepStatus stepForward(GameState& s) {
 StepStatus stepBack(GameState& s) {
     s.局面変更 = OK;
     if (s.手順数 < 1) return StepStatus::AtStart;
-    s.選択中 = 0;
     const int i = s.手順数;
     applyPlyBackward(s, s.手順, i);
     s.所有秒COM = s.手順.手順前秒COM[i];
@@ -57,7 +55,6 @@ std::optional<Notice> stepNotice(StepStatus status) {
 FlipStatus flipBoard(GameState& s) {
     if (s.棋譜モード == OK) return FlipStatus::RecordMode;
     s.反転済 = OK;
-    s.選択中 = 0;
     const Grid before = s.盤;
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {

@@ -18,7 +18,7 @@ enum class StepStatus {
 };
 
 // 進: replays ply 手順数 + 1 (board, hands, clocks, 手数, 手番). Sets
-// 局面変更 unless no game runs; clears 選択中 when it steps.
+// 局面変更 unless no game runs.
 StepStatus stepForward(GameState& s);
 
 // 戻: takes back ply 手順数. Sets 局面変更 even when refused.

@@ -45,8 +45,6 @@ void 初期設定(GameState& s) {
     s.所有秒MAN = 0;
     s.局面変更 = NG;
     s.棋譜モード = NG;
-    s.表示秒 = 0;
-    s.選択中 = 0;
 
     for (int i = 1; i <= 4; ++i) {
         s.持駒MAN[i] = 0;

@@ -45,7 +45,6 @@ struct GameState {
     // While no game runs, the shown position gives the move to the upper side
     // (as a pasted position may); the lower side otherwise.
     bool upperToMoveAtRest = false;
-    int 選択中 = 0;
 
     // Written by making a move (lower king) and by the influence survey.
     int 王X_MAN = 0, 王Y_MAN = 0, 王X_COM = 0, 王Y_COM = 0;
@@ -58,7 +57,6 @@ struct GameState {
     // Clocks, in seconds since midnight or seconds with fractions.
     double 開始時刻 = 0;
     double 思考秒 = 0;
-    double 表示秒 = 0;
     double 所有秒MAN = 0;
     double 所有秒COM = 0;
 };

@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/record_panel_widgets.h"
 #include "flow/game.h"
+#include "tests/flow/support/game_fixture.h"
 #include "tests/flow/support/recording_sound.h"
 #include "tests/flow/support/scoped_work_dir.h"
 
@@ -173,8 +174,8 @@ TEST(棋譜パネル, フォルダを開くとファイル一覧が付いて来�
     emit w.panel().fileList()->itemClicked(w.panel().fileList()->item(0));
     EXPECT_EQ(answers.seen,
               (QStringList{"棋譜| 読み込みました", "棋譜|棋譜を '進 'で進めて下さい"}));
-    EXPECT_EQ(w.game.state().棋譜モード, OK);
-    EXPECT_EQ(w.game.state().手順最大数, 2);
+    EXPECT_EQ(GameFixture::state(w.game).棋譜モード, OK);
+    EXPECT_EQ(GameFixture::state(w.game).手順最大数, 2);
     EXPECT_FALSE(w.panel().fileList()->isVisibleTo(&w.window.view()));
 }
 

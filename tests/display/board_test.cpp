@@ -96,8 +96,8 @@ TEST(背景, 盤の外だけを敷き詰める) {
 TEST(駒台, 持駒なしは空の桝と背景だけ) {
     RecordingSurface s;
     Hand hand{};
-    描画_自持盤(s, hand, 背景_畳);
-    描画_敵持盤(s, hand, 背景_畳);
+    描画_自持盤(Canvas{s, 背景_畳, 先手, 後手}, hand);
+    描画_敵持盤(Canvas{s, 背景_畳, 先手, 後手}, hand);
     EXPECT_TRUE(s.texts().empty());
     for (int r = 2; r <= 5; ++r) {
         EXPECT_EQ(s.pictureAt(7, r), 空桝);
@@ -122,7 +122,7 @@ TEST(駒台, 二枚持つと両方の面と数が一度) {
     Hand hand{};
     hand[1] = 2;  // pawn/rook
     hand[4] = 1;  // silver/bishop
-    描画_自持盤(s, hand, 背景_緑);
+    描画_自持盤(Canvas{s, 背景_緑, 先手, 後手}, hand);
     EXPECT_EQ(s.pictureAt(7, 2), 歩MAN);
     EXPECT_EQ(s.pictureAt(9, 2), 飛MAN);
     EXPECT_EQ(s.pictureAt(7, 5), 銀MAN);
@@ -143,7 +143,7 @@ TEST(駒台, 上手の駒台は下から歩香桂銀) {
     hand[2] = 3;
     hand[3] = 1;
     hand[4] = 1;
-    描画_敵持盤(s, hand, 背景_緑);
+    描画_敵持盤(Canvas{s, 背景_緑, 先手, 後手}, hand);
     EXPECT_EQ(s.pictureAt(-1, 4), 歩COM);
     EXPECT_EQ(s.pictureAt(-3, 4), 飛COM);
     EXPECT_EQ(s.pictureAt(-1, 3), 香COM);

@@ -87,9 +87,9 @@ DrawCall countText(const RecordingSurface& s) {
 
 TEST(描画_手数, 桁が増えると左へずれる) {
     RecordingSurface nine, ten, hundred;
-    描画_手数(nine, 背景_緑, 9, 白色);
-    描画_手数(ten, 背景_緑, 10, 白色);
-    描画_手数(hundred, 背景_緑, 100, 白色);
+    描画_手数(Canvas{nine, 背景_緑, 先手, 後手}, 9, 白色);
+    描画_手数(Canvas{ten, 背景_緑, 先手, 後手}, 10, 白色);
+    描画_手数(Canvas{hundred, 背景_緑, 先手, 後手}, 100, 白色);
     EXPECT_DOUBLE_EQ(countText(nine).x, 11.2);
     EXPECT_DOUBLE_EQ(countText(ten).x, 11.1);
     EXPECT_DOUBLE_EQ(countText(hundred).x, 11.0);
@@ -113,7 +113,7 @@ TEST(描画_手数, 桁が増えると左へずれる) {
 
 TEST(描画_移動結果, 四四の銀は４と四と銀) {
     RecordingSurface s;
-    描画_移動結果(s, 背景_緑, 先手, 後手, 後手, 2, 4, 銀MAN, 移動結果色);
+    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 後手, 2, 4, 銀MAN, 移動結果色);
     // The field is erased first.
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(s.calls[i].kind, Kind::Picture);
@@ -132,7 +132,7 @@ TEST(描画_移動結果, 四四の銀は４と四と銀) {
 
 TEST(描画_移動結果, 上手の欄とどちらでもない手番) {
     RecordingSurface s;
-    描画_移動結果(s, 背景_緑, 先手, 後手, 先手, 5, 1, 飛COM, 移動結果色);
+    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 先手, 5, 1, 飛COM, 移動結果色);
     EXPECT_EQ(s.textAt(-1.6, 6.4)->text, "１");
     EXPECT_EQ(s.textAt(-1.2, 6.4)->text, "一");
     EXPECT_EQ(s.textAt(-0.6, 6.4)->text, "飛");
@@ -140,8 +140,8 @@ TEST(描画_移動結果, 上手の欄とどちらでもない手番) {
     EXPECT_EQ(s.pictureAt(0, 6), 背景_緑);
 
     s.clear();
-    描画_移動結果(s, 背景_緑, 先手, 後手, 手番なし, 3, 3, 歩MAN, 移動結果色);
-    消去_移動結果(s, 背景_緑, 先手, 後手, 手番なし);
+    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 手番なし, 3, 3, 歩MAN, 移動結果色);
+    消去_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 手番なし);
     EXPECT_TRUE(s.calls.empty());
 }
 
@@ -174,25 +174,25 @@ TEST(描画_桝_数値, 太字になり以後も太字) {
 
 TEST(所有時間, 表示の有無と位置) {
     RecordingSurface s;
-    描画_所有時間(s, 背景_緑, false, 先手, 後手, 後手, 61);
+    描画_所有時間(Canvas{s, 背景_緑, 先手, 後手}, false, 後手, 61);
     EXPECT_TRUE(s.calls.empty()) << "the option is off";
-    描画_所有時間(s, 背景_緑, true, 先手, 後手, 後手, 61);
+    描画_所有時間(Canvas{s, 背景_緑, 先手, 後手}, true, 後手, 61);
     EXPECT_EQ(s.pictureAt(9, 7), 背景_緑);
     EXPECT_EQ(s.pictureAt(11, 7), 背景_緑);
     EXPECT_EQ(s.textAt(9, 7.2)->text, "00:01:01");
     EXPECT_EQ(s.textAt(9.1, 7.3)->style.colour, 黒色);
     s.clear();
-    描画_所有時間(s, 背景_緑, true, 先手, 後手, 先手, 3725);
+    描画_所有時間(Canvas{s, 背景_緑, 先手, 後手}, true, 先手, 3725);
     EXPECT_EQ(s.pictureAt(-2, 7), 背景_緑);
     EXPECT_EQ(s.textAt(-1.6, 7.2)->text, "01:02:05");
     s.clear();
-    描画_所有時間(s, 背景_緑, true, 先手, 後手, 手番なし, 5);
+    描画_所有時間(Canvas{s, 背景_緑, 先手, 後手}, true, 手番なし, 5);
     EXPECT_TRUE(s.calls.empty());
 }
 
 TEST(描画_ハンデレベル, 欄を消してから描く) {
     RecordingSurface s;
-    描画_ハンデレベル(s, 背景_竹, -2);
+    描画_ハンデレベル(Canvas{s, 背景_竹, 先手, 後手}, -2);
     std::vector<double> cleared;
     for (const DrawCall& c : s.calls)
         if (c.kind == Kind::Picture) cleared.push_back(c.x);

@@ -10,7 +10,7 @@ namespace {
 class 時計 : public ::testing::Test {
   protected:
     void SetUp() override { h.start(); }
-    GameState& s() { return h.game.state(); }
+    const GameState& s() const { return h.state(); }
     std::string manClock() {
         auto t = h.platform.drawn.textAt(9, 7.2);
         return t ? t->text : "";
@@ -31,7 +31,7 @@ TEST_F(時計, 秒は時分秒で二桁ずつ) {
 
 TEST_F(時計, 刻みは秒が変わったときだけ手番の側を描く) {
     h.menu(MenuItem::START);
-    s().所有秒MAN = 3600;
+    h.arrange([](GameState& g) { g.所有秒MAN = 3600; });
     h.platform.advance(125.4);
     h.platform.drawn.clear();
     const double slept = h.platform.slept;
@@ -39,7 +39,7 @@ TEST_F(時計, 刻みは秒が変わったときだけ手番の側を描く) {
     EXPECT_EQ(manClock(), "01:02:05");
     EXPECT_EQ(comClock(), "");
     EXPECT_NEAR(h.platform.slept - slept, 0.3, 1e-6) << "the tick holds the window for a moment";
-    EXPECT_EQ(s().表示秒, 125);
+    EXPECT_EQ(GameFixture::shownSecond(h.game), 125);
 
     // Within the same second nothing is drawn.
     h.platform.drawn.clear();
@@ -93,8 +93,10 @@ TEST_F(時計, 経過時間を消しても手番の時間は記録される) {
 
 TEST_F(時計, 経過時間を二度切り替えても持ち時間は変わらない) {
     h.menu(MenuItem::START);
-    s().所有秒MAN = 4000;
-    s().所有秒COM = 3725;
+    h.arrange([](GameState& g) {
+        g.所有秒MAN = 4000;
+        g.所有秒COM = 3725;
+    });
 
     h.menu(MenuItem::KEIKA);
     EXPECT_FALSE(h.platform.isChecked(MenuItem::KEIKA));

@@ -59,7 +59,7 @@ TEST_P(対COM全局, 終局まで指す) {
     h.platform.answers = {false};  // after the end: do not go on, so the last position stays
     h.menu(GetParam().level);
     h.menu(GetParam().side);
-    const GameState& s = h.game.state();
+    const GameState& s = h.state();
 
     if (GetParam().side == MenuItem::SENTE) {
         ASSERT_EQ(h.platform.messageTexts(), std::vector<std::string>{"MANの番です"});
@@ -86,7 +86,7 @@ TEST_P(対COM全局, 終局まで指す) {
         // The computer answered and handed the turn back.
         ASSERT_EQ(s.手数, plies + 2);
         ASSERT_EQ(s.手番, s.手番MAN);
-        ASSERT_EQ(s.選択中, 0);
+        ASSERT_EQ(h.pickUp().選択中, 0);
         ASSERT_TRUE(isCom(s.手順.手順元駒[s.手順数]));
         for (size_t i = before; i < h.platform.messages.size(); ++i) {
             const ShownMessage& m = h.platform.messages[i];
@@ -134,8 +134,8 @@ TEST_P(対COM全局, 終局まで指す) {
         EXPECT_EQ(replayed.持駒MAN[pair], s.持駒MAN[pair]);
         EXPECT_EQ(replayed.持駒COM[pair], s.持駒COM[pair]);
     }
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_駒打音), expectedClicks(s));
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_禁止), 0) << "the script only makes legal moves";
+    EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), expectedClicks(s));
+    EXPECT_EQ(h.sound.plays(h.sounds().音_禁止), 0) << "the script only makes legal moves";
     EXPECT_GT(checks, 0) << "every one of these games sees the computer give check";
 }
 
@@ -160,24 +160,26 @@ class 対COM局面 : public ::testing::Test {
         h.menu(level);
         h.menu(MenuItem::SENTE);
         h.platform.messages.clear();
-        setPosition(s(), pieces);
+        h.arrange([&](GameState& g) { setPosition(g, pieces); });
     }
     // A game in progress with the computer to move.
     void computerToMove(std::initializer_list<Placed> pieces) {
         startHumanFirst(pieces);
-        s().手数 = s().手順数 = 2;
-        s().手番 = s().手番COM;
+        h.arrange([](GameState& g) {
+            g.手数 = g.手順数 = 2;
+            g.手番 = g.手番COM;
+        });
         h.platform.drawn.clear();
     }
     // 先手 in the middle of a game lets the computer move now.
     void letComputerMove() { h.menu(MenuItem::SENTE); }
-    GameState& s() { return h.game.state(); }
+    const GameState& s() const { return h.state(); }
     GameHarness h;
 };
 
 TEST_F(対COM局面, 人間が詰めかCOMで詰ませて勝つ) {
     startHumanFirst({{3, 1, 王COM}, {5, 1, 歩COM}, {3, 5, 王MAN}, {3, 3, 歩MAN}});
-    giveHand(s(), false, 3, 1);
+    h.arrange([&](GameState& g) { giveHand(g, false, 3, 1); });
     h.platform.answers = {false};
     h.click(9, 4);  // a gold from the stand, in front of the king, guarded by the pawn
     h.click(3, 2);
@@ -237,12 +239,12 @@ TEST_F(対COM局面, 王手は空の題で告げる) {
     EXPECT_EQ(h.platform.drawn.textAt(-0.6, 6.4)->text, "飛");
     EXPECT_EQ(h.platform.drawn.frameAt(3, 3), 白色);
     // A pawn turning into a rook: the upper side's pattern 3, after two clicks.
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_駒打音), 2);
+    EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), 2);
 }
 
 TEST_F(対COM局面, 詰ませる打ちはよしと告げて王手は告げず_取るまで続く) {
     computerToMove({{3, 1, 王COM}, {3, 3, 歩COM}, {3, 5, 王MAN}});
-    giveHand(s(), true, 3, 1);
+    h.arrange([&](GameState& g) { giveHand(g, true, 3, 1); });
     letComputerMove();
     EXPECT_EQ(s().盤[3][4], 金COM);
     EXPECT_EQ(s().持駒COM[3], 0);
@@ -318,9 +320,11 @@ TEST_F(対COM局面, 指す手がなければ人間の勝ち) {
 
 TEST_F(対COM局面, 手順に戻った後はOKですかと聞いてからコンピュータが指す) {
     startHumanFirst({{3, 1, 王COM}, {1, 1, 歩COM}, {3, 5, 王MAN}, {5, 5, 歩MAN}});
-    s().手数 = s().手順数 = 4;
-    s().手番 = s().手番COM;
-    s().局面変更 = OK;
+    h.arrange([](GameState& g) {
+        g.手数 = g.手順数 = 4;
+        g.手番 = g.手番COM;
+        g.局面変更 = OK;
+    });
     h.click(5, 5);
     ASSERT_GE(h.platform.messages.size(), 1u);
     EXPECT_EQ(h.platform.messages[0].text, "OKですか？");
@@ -329,27 +333,26 @@ TEST_F(対COM局面, 手順に戻った後はOKですかと聞いてからコン
     EXPECT_EQ(s().手数, 5);
     EXPECT_EQ(s().手番, s().手番MAN);
     // Then the click picks the human's piece.
-    EXPECT_EQ(s().選択中, 1);
-    EXPECT_EQ(h.game.pickUp().移動元X, 5);
+    EXPECT_EQ(h.pickUp().選択中, 1);
+    EXPECT_EQ(h.pickUp().移動元X, 5);
 }
 
 TEST_F(対COM局面, 人間の番に戻った後は押すとMANの番と告げる) {
     startHumanFirst({{3, 1, 王COM}, {1, 1, 歩COM}, {3, 5, 王MAN}, {5, 5, 歩MAN}});
-    s().局面変更 = OK;
+    h.arrange([](GameState& g) { g.局面変更 = OK; });
     h.platform.setClockTimer(false);
     h.click(5, 5);
     EXPECT_EQ(h.platform.messageTexts(), std::vector<std::string>{"MANの番です"});
     EXPECT_EQ(h.platform.messages[0].title, "対局");
     EXPECT_TRUE(h.platform.timerOn);
-    EXPECT_EQ(s().選択中, 1);
+    EXPECT_EQ(h.pickUp().選択中, 1);
 }
 
 // The move list holds 500 plies: the 500th ends the game drawn.
 class 五百手 : public 対COM局面 {
   protected:
     void fillMoveList(int plies) {
-        s().手数 = s().手順数 = plies;
-        s().手順最大数 = plies;
+        h.arrange([&](GameState& g) { g.手数 = g.手順数 = g.手順最大数 = plies; });
     }
 };
 
@@ -409,9 +412,11 @@ TEST_F(五百手, 満杯の手順からは一手も記録せずに引き分け) 
 
     // The same with the computer to move when play is taken over.
     h.menu(MenuItem::START);
-    setPosition(s(), {{3, 1, 王COM}, {1, 1, 歩COM}, {3, 5, 王MAN}, {5, 5, 歩MAN}});
+    h.arrange([&](GameState& g) {
+        setPosition(g, {{3, 1, 王COM}, {1, 1, 歩COM}, {3, 5, 王MAN}, {5, 5, 歩MAN}});
+    });
     fillMoveList(500);
-    s().手番 = s().手番COM;
+    h.arrange([&](GameState& g) { g.手番 = g.手番COM; });
     h.platform.messages.clear();
     h.platform.answers = {false};
     h.menu(MenuItem::SENTE);

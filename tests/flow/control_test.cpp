@@ -9,7 +9,7 @@ namespace {
 class 対局メニュー : public ::testing::Test {
   protected:
     void SetUp() override { h.start(); }
-    GameState& s() { return h.game.state(); }
+    const GameState& s() const { return h.state(); }
     // The lower player's first move of a two-human game.
     void twoHumansAfterOneMove() {
         h.menu(MenuItem::START);
@@ -87,7 +87,7 @@ TEST_F(対局メニュー, 後手で始めた対局をスタートで二人対�
 TEST_F(対局メニュー, 下手が後手の二人対局では勝った側を後手と呼び時間も下手に付ける) {
     h.menu(MenuItem::GOTE);
     h.menu(MenuItem::START);
-    setPosition(s(), {{3, 4, 王COM}, {3, 5, 王MAN}});
+    h.arrange([&](GameState& g) { setPosition(g, {{3, 4, 王COM}, {3, 5, 王MAN}}); });
     h.platform.answers = {false};
     h.platform.advance(6);
     h.click(3, 5);
@@ -110,7 +110,7 @@ TEST_F(対局メニュー, 後手の対局途中で人間の番なら番を告�
 
 TEST_F(対局メニュー, 手順を動かした後の後手は人間の番をいま始める) {
     h.menu(MenuItem::GOTE);
-    s().局面変更 = OK;  // as after stepping back and forward
+    h.arrange([](GameState& g) { g.局面変更 = OK; });  // as after stepping back and forward
     h.platform.advance(600);
     h.menu(MenuItem::GOTE);
     EXPECT_EQ(s().開始時刻, h.platform.now);
@@ -123,8 +123,10 @@ TEST_F(対局メニュー, 手順を動かした後の後手は人間の番を�
 
 TEST_F(対局メニュー, 先手と後手は棋譜の再生を終えて先の手を切る) {
     twoHumansAfterOneMove();
-    s().棋譜モード = OK;
-    s().手順最大数 = 9;
+    h.arrange([](GameState& g) {
+        g.棋譜モード = OK;
+        g.手順最大数 = 9;
+    });
     h.platform.answers = {};
     h.menu(MenuItem::GOTE);  // the upper player is to move: the computer moves now
     EXPECT_EQ(s().棋譜モード, NG);
@@ -153,7 +155,7 @@ TEST_F(対局メニュー, レベルは対COM対局中なら表示して次の�
 }
 
 TEST_F(対局メニュー, 範囲外のレベルは印を外すだけ) {
-    h.game.レベル_設定(7);
+    GameFixture::レベル_設定(h.game, 7);
     EXPECT_EQ(s().COMレベル, 3);
     EXPECT_FALSE(h.platform.isChecked(MenuItem::LEVEL1));
     EXPECT_FALSE(h.platform.isChecked(MenuItem::LEVEL2));

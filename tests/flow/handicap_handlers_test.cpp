@@ -22,9 +22,9 @@ struct Rung {
 
 void climb(GameHarness& h, const Rung& r) {
     h.platform.drawn.clear();
-    const int knocks = h.sound.plays(h.game.sounds().音_駒打音);
+    const int knocks = h.sound.plays(h.sounds().音_駒打音);
     h.menu(r.item);
-    const GameState& s = h.game.state();
+    const GameState& s = h.state();
     const RecordingSurface& d = h.platform.drawn;
     EXPECT_EQ(s.ハンデレベル, r.level);
     EXPECT_EQ(s.ハンデ設定済, OK);
@@ -43,7 +43,7 @@ void climb(GameHarness& h, const Rung& r) {
     for (int x : {11, 12, 13}) EXPECT_EQ(d.pictureAt(x, 1), 背景_緑);
     ASSERT_FALSE(d.calls.empty());
     EXPECT_EQ(d.calls.front().kind, DrawCall::Kind::Picture);
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_駒打音), knocks + 1);
+    EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), knocks + 1);
 }
 
 TEST(ハンデ, 上りきって一段ずつ駒が増え端では何も変わらない) {
@@ -56,12 +56,12 @@ TEST(ハンデ, 上りきって一段ずつ駒が増え端では何も変わら�
         {MenuItem::LBEL_UP, 4, 2, 4, 角MAN, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"},
     };
     for (const Rung& r : up) climb(h, r);
-    const GameState top = h.game.state();
+    const GameState top = h.state();
     h.platform.drawn.clear();
     h.menu(MenuItem::LBEL_UP);
-    EXPECT_TRUE(sameGame(h.game.state(), top));
+    EXPECT_TRUE(sameGame(h.state(), top));
     EXPECT_EQ(h.platform.drawn.calls.size(), 0u);
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_駒打音), 4);
+    EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), 4);
     EXPECT_TRUE(h.platform.messages.empty());
 }
 
@@ -80,7 +80,7 @@ TEST(ハンデ, 二から三段下りると上手に飛車が出る) {
     };
     for (const Rung& r : down) climb(h, r);
     h.menu(MenuItem::LEBEL_DOWN);
-    EXPECT_EQ(h.game.state().ハンデレベル, -4);
+    EXPECT_EQ(h.state().ハンデレベル, -4);
     const Rung back = {MenuItem::LBEL_UP, -3, 4, 2, 空桝, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"};
     climb(h, back);
 }
@@ -88,18 +88,18 @@ TEST(ハンデ, 二から三段下りると上手に飛車が出る) {
 TEST(ハンデ, 上げて下げると初期局面だが設定済のまま) {
     GameHarness h;
     h.start();
-    const GameState start = h.game.state();
+    const GameState start = h.state();
     h.menu(MenuItem::LBEL_UP);
     h.menu(MenuItem::LEBEL_DOWN);
-    EXPECT_EQ(h.game.state().盤, start.盤);
-    EXPECT_EQ(h.game.state().ハンデレベル, 0);
-    EXPECT_EQ(h.game.state().ハンデ設定済, OK);
+    EXPECT_EQ(h.state().盤, start.盤);
+    EXPECT_EQ(h.state().ハンデレベル, 0);
+    EXPECT_EQ(h.state().ハンデ設定済, OK);
 
     // 最初 clears it, and the full redraw then shows no level text.
     h.menu(MenuItem::CANCEL);
-    EXPECT_EQ(h.game.state().ハンデ設定済, NG);
+    EXPECT_EQ(h.state().ハンデ設定済, NG);
     h.platform.drawn.clear();
-    h.game.画面_再描画();
+    GameFixture::画面_再描画(h.game);
     EXPECT_FALSE(levelText(h.platform.drawn));
 }
 
@@ -135,9 +135,9 @@ TEST(ハンデ, 棋譜モード対局途中対局開始後は断られる) {
             h.menu(item);
             EXPECT_EQ(lastMessage(h.platform), std::string("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定|") + c.message)
                 << c.what;
-            EXPECT_EQ(h.sound.plays(h.game.sounds().音_禁止), 1) << c.what;
-            EXPECT_EQ(h.sound.plays(h.game.sounds().音_駒打音), 0) << c.what;
-            EXPECT_TRUE(sameGame(h.game.state(), c.state)) << c.what;
+            EXPECT_EQ(h.sound.plays(h.sounds().音_禁止), 1) << c.what;
+            EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), 0) << c.what;
+            EXPECT_TRUE(sameGame(h.state(), c.state)) << c.what;
             EXPECT_EQ(h.platform.drawn.calls.size(), 0u) << c.what;
             EXPECT_FALSE(h.platform.panel.filesVisible) << "the panel closes all the same";
         }

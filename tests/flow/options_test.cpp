@@ -67,11 +67,11 @@ std::optional<int> backgroundShown(const GameHarness& h) {
 void expectDefaults(const GameHarness& h) {
     EXPECT_EQ(iniLines(), kDefaults);
     EXPECT_EQ(checkedBackgrounds(h.platform), std::vector{MenuItem::MIDORI});
-    EXPECT_EQ(h.game.options().背景種類, 背景_緑);
+    EXPECT_EQ(h.options().背景種類, 背景_緑);
     EXPECT_EQ(backgroundShown(h), 背景_緑);
     EXPECT_TRUE(h.platform.isChecked(MenuItem::SIDOU));
-    EXPECT_EQ(h.game.options().移動指導フラグ, 1);
-    EXPECT_EQ(h.game.options().移動指導色, 白色);
+    EXPECT_EQ(h.options().移動指導フラグ, 1);
+    EXPECT_EQ(h.options().移動指導色(), 白色);
     EXPECT_TRUE(h.platform.isChecked(MenuItem::KEIKA));
     EXPECT_FALSE(h.platform.isChecked(MenuItem::BGM));
     EXPECT_TRUE(h.sound.callsNamed("dsPlayLooping").empty());
@@ -85,7 +85,7 @@ TEST(設定の読込, ファイルが無ければ既定値を四行書いてそ�
     expectDefaults(h);
     const auto stops = h.sound.callsNamed("dsStop");
     ASSERT_EQ(stops.size(), 1u);
-    EXPECT_EQ(stops[0].value, h.game.sounds().音_BGM);
+    EXPECT_EQ(stops[0].value, h.sounds().音_BGM);
 }
 
 class 読めない設定ファイル : public ::testing::TestWithParam<const char*> {};
@@ -109,13 +109,13 @@ TEST(設定の読込, BGMの行だけなら音楽が始まり他は変わらず�
     h.start();
     const auto loops = h.sound.callsNamed("dsPlayLooping");
     ASSERT_EQ(loops.size(), 1u);
-    EXPECT_EQ(loops[0].value, h.game.sounds().音_BGM);
+    EXPECT_EQ(loops[0].value, h.sounds().音_BGM);
     EXPECT_TRUE(h.sound.callsNamed("dsStop").empty());
     EXPECT_TRUE(h.platform.isChecked(MenuItem::BGM));
     EXPECT_FALSE(h.platform.isChecked(MenuItem::SIDOU));
     EXPECT_FALSE(h.platform.isChecked(MenuItem::KEIKA));
-    EXPECT_EQ(h.game.options().移動指導フラグ, 0);
-    EXPECT_EQ(h.game.options().移動指導色, 桝枠色);
+    EXPECT_EQ(h.options().移動指導フラグ, 0);
+    EXPECT_EQ(h.options().移動指導色(), 桝枠色);
     // No background named: still exactly one checked, and drawn.
     EXPECT_EQ(checkedBackgrounds(h.platform), std::vector{MenuItem::MIDORI});
     EXPECT_EQ(backgroundShown(h), 背景_緑);
@@ -129,11 +129,11 @@ TEST(設定の読込, 行は順に効き知らない値やキーは無視する)
         "経過時間=OK\r\n経過時間=たぶん\r\n移動指導=ok\r\nBGM=OK\r\nBGM=NG");
     h.start();
     EXPECT_EQ(checkedBackgrounds(h.platform), std::vector{MenuItem::TAKE});
-    EXPECT_EQ(h.game.options().背景種類, 背景_竹);
+    EXPECT_EQ(h.options().背景種類, 背景_竹);
     EXPECT_EQ(backgroundShown(h), 背景_竹);
     EXPECT_TRUE(h.platform.isChecked(MenuItem::KEIKA)) << "an unknown value leaves the mark";
     EXPECT_FALSE(h.platform.isChecked(MenuItem::SIDOU));
-    EXPECT_EQ(h.game.options().移動指導フラグ, 0);
+    EXPECT_EQ(h.options().移動指導フラグ, 0);
     // Music on, then off again, in file order.
     std::vector<std::string> music;
     for (const SoundCall& c : h.sound.calls)
@@ -148,7 +148,7 @@ TEST(背景の選択, 選んだ背景で書き直し全体を描き直す) {
     h.platform.drawn.clear();
     h.menu(MenuItem::UCHU);
     EXPECT_EQ(checkedBackgrounds(h.platform), std::vector{MenuItem::UCHU});
-    EXPECT_EQ(h.game.options().背景種類, 背景_宇宙);
+    EXPECT_EQ(h.options().背景種類, 背景_宇宙);
     EXPECT_EQ(backgroundShown(h), 背景_宇宙);
     EXPECT_EQ(h.platform.drawn.pictureAt(8, 3), 背景_宇宙) << "the stands' count cells too";
     EXPECT_EQ(iniLines(),
@@ -196,7 +196,7 @@ TEST(オプション変更, どの変更の後もファイルは四行を決ま�
     fs::copy_file(h.workDir.path() / kIni, next.workDir.path() / kIni);
     next.start();
     EXPECT_EQ(checkedBackgrounds(next.platform), std::vector{MenuItem::TAKE});
-    EXPECT_EQ(next.game.options().移動指導フラグ, 1);
+    EXPECT_EQ(GameFixture::options(next.game).移動指導フラグ, 1);
     EXPECT_TRUE(next.platform.isChecked(MenuItem::KEIKA));
     EXPECT_TRUE(next.sound.callsNamed("dsPlayLooping").empty());
 }
@@ -204,7 +204,7 @@ TEST(オプション変更, どの変更の後もファイルは四行を決ま�
 TEST(オプション変更, BGMは押すたびに音楽を始め止める) {
     GameHarness h;
     h.start();
-    const std::int32_t bgm = h.game.sounds().音_BGM;
+    const std::int32_t bgm = h.sounds().音_BGM;
     h.sound.calls.clear();
     h.menu(MenuItem::BGM);
     h.menu(MenuItem::BGM);
@@ -239,12 +239,12 @@ void expectGoesOnUnsaved(GameHarness& h) {
     h.menu(MenuItem::BGM);
     h.menu(MenuItem::SIDOU);
     EXPECT_EQ(checkedBackgrounds(h.platform), std::vector{MenuItem::RENGA});
-    EXPECT_EQ(h.game.options().背景種類, 背景_煉瓦);
+    EXPECT_EQ(h.options().背景種類, 背景_煉瓦);
     EXPECT_EQ(backgroundShown(h), 背景_煉瓦);
     EXPECT_TRUE(h.platform.isChecked(MenuItem::BGM));
     EXPECT_EQ(h.sound.callsNamed("dsPlayLooping").size(), 1u);
     EXPECT_FALSE(h.platform.isChecked(MenuItem::SIDOU));
-    EXPECT_EQ(h.game.options().移動指導フラグ, 0);
+    EXPECT_EQ(h.options().移動指導フラグ, 0);
     EXPECT_TRUE(h.platform.messages.empty());
     EXPECT_FALSE(h.game.ended());
     EXPECT_EQ(h.platform.quitCount, 0);
@@ -298,7 +298,7 @@ class FileSizeLimit {
 TEST(書けない設定ファイル, 代わりの値が書けたときはその値にそろえる) {
     GameHarness h;
     h.start();
-    const std::int32_t bgm = h.game.sounds().音_BGM;
+    const std::int32_t bgm = h.sounds().音_BGM;
     h.platform.drawn.clear();
     {
         FileSizeLimit limit(fallbackSize());
@@ -306,11 +306,11 @@ TEST(書けない設定ファイル, 代わりの値が書けたときはその�
     }
     EXPECT_EQ(iniLines(), kFallback);
     EXPECT_EQ(checkedBackgrounds(h.platform), std::vector{MenuItem::MIDORI});
-    EXPECT_EQ(h.game.options().背景種類, 背景_緑);
+    EXPECT_EQ(h.options().背景種類, 背景_緑);
     EXPECT_EQ(backgroundShown(h), 背景_緑);
     EXPECT_FALSE(h.platform.isChecked(MenuItem::SIDOU));
-    EXPECT_EQ(h.game.options().移動指導フラグ, 0);
-    EXPECT_EQ(h.game.options().移動指導色, 桝枠色);
+    EXPECT_EQ(h.options().移動指導フラグ, 0);
+    EXPECT_EQ(h.options().移動指導色(), 桝枠色);
     EXPECT_TRUE(h.platform.isChecked(MenuItem::KEIKA));
     EXPECT_TRUE(h.platform.isChecked(MenuItem::BGM));
     const auto loops = h.sound.callsNamed("dsPlayLooping");
@@ -329,7 +329,7 @@ TEST(書けない設定ファイル, 代わりの値のあとは全体を描き�
     }
     ASSERT_EQ(iniLines(), kFallback);
     const Picture shown = h.platform.drawn.picture();
-    画面_再描画(h.platform.drawn, h.game.state(), 背景_緑, true);
+    画面_再描画(h.platform.drawn, h.state(), 背景_緑, true);
     EXPECT_EQ(h.platform.drawn.picture(), shown);
     EXPECT_EQ(h.sound.callsNamed("dsPlayLooping").size(), 1u) << "the music plays on";
     EXPECT_FALSE(h.platform.timerOn) << "no game is being timed";
@@ -343,7 +343,7 @@ TEST(情報, その他は音を鳴らし版を示す) {
     h.menu(MenuItem::VER);
     ASSERT_EQ(h.sound.calls.size(), 1u);
     EXPECT_EQ(h.sound.calls[0].name, "dsPlay");
-    EXPECT_EQ(h.sound.calls[0].value, h.game.sounds().音_その他);
+    EXPECT_EQ(h.sound.calls[0].value, h.sounds().音_その他);
     ASSERT_EQ(h.platform.messages.size(), 1u);
     ASSERT_EQ(h.platform.log.size(), 2u);
     EXPECT_EQ(h.platform.log[0], "sound:dsPlay") << "the chime comes before the box";

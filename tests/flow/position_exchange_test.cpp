@@ -40,10 +40,10 @@ TEST(局面の貼付, 写した局面は盤と持駒と手番がそのまま戻�
     for (unsigned seed = 1; seed <= 10; ++seed) {
         const PlayedGame g = playGame(seed, seed % 2 == 0, 99);
         for (const GameState& shown : g.after) {
-            h.game.state() = shown;
+            h.arrange([&](GameState& s) { s = shown; });
             h.menu(MenuItem::COPY_SFEN);
             pasteAfresh(h);
-            ASSERT_TRUE(samePasted(h.game.state(), shown)) << h.platform.clipboard;
+            ASSERT_TRUE(samePasted(h.state(), shown)) << h.platform.clipboard;
             ++positions;
         }
     }
@@ -56,18 +56,18 @@ TEST(局面の貼付, 写した棋譜は示した手まで指し直される) {
     h.start();
     for (unsigned seed = 1; seed <= 100; ++seed) {
         const PlayedGame g = playGame(seed, seed % 2 == 0, 60, true);
-        h.game.state() = g.final;
+        h.arrange([&](GameState& s) { s = g.final; });
         // Some games are shown a few plies back: the copy stops there.
         const int back = static_cast<int>(seed % 4);
-        for (int i = 0; i < back && h.game.state().手順数 > 0; ++i) h.menu(MenuItem::REPLAY);
-        const GameState shown = h.game.state();
+        for (int i = 0; i < back && h.state().手順数 > 0; ++i) h.menu(MenuItem::REPLAY);
+        const GameState shown = h.state();
         h.menu(MenuItem::COPY_KIFU);
         const std::string& text = h.platform.clipboard;
         ASSERT_TRUE(text.starts_with("position sfen pgkst/5/5/5/TSKGP ")) << text;
         EXPECT_EQ(std::count(text.begin(), text.end(), ' '), 5 + (shown.手順数 > 0) + shown.手順数)
             << text;
         pasteAfresh(h);
-        ASSERT_TRUE(samePasted(h.game.state(), shown)) << text;
+        ASSERT_TRUE(samePasted(h.state(), shown)) << text;
     }
 }
 
@@ -85,8 +85,8 @@ TEST(局面の貼付, 対局は貼り付けた局面から始まり棋譜もそ�
     h.start();
     h.platform.clipboard = "\n  Position StartPos Moves 1e1d+ \r\n";
     h.menu(MenuItem::PASTE_SFEN);
-    EXPECT_EQ(h.game.state().盤[5][4], 飛MAN);
-    EXPECT_EQ(h.game.state().盤[5][5], 空桝);
+    EXPECT_EQ(h.state().盤[5][4], 飛MAN);
+    EXPECT_EQ(h.state().盤[5][5], 空桝);
     h.menu(MenuItem::COPY_SFEN);
     EXPECT_EQ(h.platform.clipboard, "pgkst/5/5/4R/TSKG1 w - 1");
 
@@ -108,7 +108,7 @@ TEST(局面の貼付, 読めない局面は断り何も変えない) {
     GameHarness h;
     h.start();
     h.menu(MenuItem::LBEL_UP);
-    const GameState before = h.game.state();
+    const GameState before = h.state();
     for (const char* text : {
              "pgkst/5/5/5/TSKGP x - 1",        // malformed
              "pgkst/5/5/5/TSKGK b - 1",        // two kings of a side
@@ -117,18 +117,18 @@ TEST(局面の貼付, 読めない局面は断り何も変えない) {
              "startpos moves 1e1d+ 5a5b+ 9z",  // a move that is not one
          }) {
         h.platform.clipboard = text;
-        const int refusals = h.sound.plays(h.game.sounds().音_禁止);
+        const int refusals = h.sound.plays(h.sounds().音_禁止);
         h.menu(MenuItem::PASTE_SFEN);
         EXPECT_EQ(lastMessage(h.platform), "貼付|局面を読み取れません") << text;
-        EXPECT_EQ(h.sound.plays(h.game.sounds().音_禁止), refusals + 1);
-        EXPECT_TRUE(sameGame(h.game.state(), before)) << text;
+        EXPECT_EQ(h.sound.plays(h.sounds().音_禁止), refusals + 1);
+        EXPECT_TRUE(sameGame(h.state(), before)) << text;
     }
     // Like a handicap step, a paste waits for 最初 once a game has started.
     h.menu(MenuItem::START);
     h.platform.clipboard = "startpos";
     h.menu(MenuItem::PASTE_SFEN);
     EXPECT_EQ(lastMessage(h.platform), "貼付|'局面 '→ '最初 'にして下さい");
-    EXPECT_EQ(h.game.state().盤[5][4], 飛MAN);
+    EXPECT_EQ(h.state().盤[5][4], 飛MAN);
 }
 
 TEST(局面の貼付, 初期局面でない貼付の後は棋譜を書き込めずハンデも付けられない) {
@@ -136,7 +136,7 @@ TEST(局面の貼付, 初期局面でない貼付の後は棋譜を書き込め�
     h.start();
     h.platform.clipboard = "sfen pgkst/5/5/5/TSKG1 b P 1";
     h.menu(MenuItem::PASTE_SFEN);
-    EXPECT_EQ(h.game.state().持駒MAN[1], 1);
+    EXPECT_EQ(h.state().持駒MAN[1], 1);
     h.menu(MenuItem::KIFU_WRITE);
     EXPECT_EQ(lastMessage(h.platform),
               "棋譜書込|貼付けた局面からは書き込みできません(初期局面から始めた対局のみ)");
@@ -149,7 +149,7 @@ TEST(局面の貼付, 初期局面でない貼付の後は棋譜を書き込め�
     h.menu(MenuItem::LBEL_UP);
     h.platform.clipboard = "position startpos";
     h.menu(MenuItem::PASTE_SFEN);
-    EXPECT_EQ(h.game.state().ハンデ設定済, NG);
+    EXPECT_EQ(h.state().ハンデ設定済, NG);
     h.menu(MenuItem::KIFU_WRITE);
     EXPECT_TRUE(h.platform.panel.writePanelVisible);
 }

@@ -98,7 +98,7 @@ TEST(棋譜パネル, 書いた棋譜が一覧に出て読み戻せる) {
     EXPECT_TRUE(panelClosed(p));
     EXPECT_TRUE(boxesEmpty(p));
     EXPECT_EQ(p.files, std::vector<std::string>{"対局一.棋譜"});
-    EXPECT_TRUE(sameGame(h.game.state(), w.played.final)) << "writing changes nothing";
+    EXPECT_TRUE(sameGame(h.state(), w.played.final)) << "writing changes nothing";
 
     // The lower side moved first: the upper player's name is the second box.
     const std::string bytes = readBytes(w.file);
@@ -118,7 +118,7 @@ TEST(棋譜パネル, 書いた棋譜が一覧に出て読み戻せる) {
     EXPECT_TRUE(panelClosed(p));
     EXPECT_FALSE(h.platform.timerOn);
 
-    const GameState& s = h.game.state();
+    const GameState& s = h.state();
     EXPECT_EQ(s.棋譜モード, OK);
     EXPECT_EQ(s.手順最大数, 24);
     EXPECT_EQ(s.手順数, 0);
@@ -149,7 +149,7 @@ TEST(棋譜パネル, 書いた棋譜が一覧に出て読み戻せる) {
         GameState expected = w.played.after[k];
         expected.所有秒MAN = static_cast<int>(expected.所有秒MAN);
         expected.所有秒COM = static_cast<int>(expected.所有秒COM);
-        ASSERT_TRUE(samePosition(h.game.state(), expected)) << "ply " << k;
+        ASSERT_TRUE(samePosition(h.state(), expected)) << "ply " << k;
     }
     const int sounds = static_cast<int>(h.sound.calls.size());
     h.menu(MenuItem::AFTER);
@@ -169,7 +169,7 @@ TEST(棋譜パネル, 上手が先に指した棋譜はCOM対局として読ま�
     r.start();
     r.platform.panel.folderPath = h.workDir.path().string();
     r.game.File1_Click("対局一.棋譜");
-    const GameState& s = r.game.state();
+    const GameState& s = GameFixture::state(r.game);
     EXPECT_EQ(s.対局モード, 対局_COM);
     EXPECT_EQ(s.手番COM, 先手);
     EXPECT_EQ(s.手番MAN, 後手);
@@ -220,7 +220,7 @@ TEST(棋譜パネル, 書込の拒否は何も変えない) {
         h.game.Command1_Click();
         EXPECT_EQ(lastMessage(h.platform), c.expected) << c.name;
         EXPECT_EQ(static_cast<int>(h.sound.calls.size()), sounds);
-        EXPECT_TRUE(sameGame(h.game.state(), g.final)) << c.name;
+        EXPECT_TRUE(sameGame(h.state(), g.final)) << c.name;
         EXPECT_TRUE(p.writePanelVisible) << "the panel stays open to mend the entry";
         EXPECT_EQ(p.text(RecordBox::Text2), "題");
     }
@@ -291,7 +291,7 @@ TEST(棋譜パネル, 正しくない棋譜と開けない棋譜は対局をそ�
         EXPECT_EQ(h.platform.messageTexts(), std::vector<std::string>{"棋譜ﾌｧｲﾙが正しくありません"})
             << name;
         EXPECT_EQ(h.platform.messages.back().title, "棋譜");
-        EXPECT_TRUE(sameGame(h.game.state(), g.final)) << name;
+        EXPECT_TRUE(sameGame(h.state(), g.final)) << name;
         EXPECT_TRUE(h.platform.timerOn) << name;
         EXPECT_EQ(h.platform.drawn.calls.size(), 0u) << name;
     }
@@ -304,7 +304,7 @@ TEST(棋譜パネル, 正しくない棋譜と開けない棋譜は対局をそ�
     for (std::string name : {"無い.棋譜", "箱.棋譜"}) {
         h.game.File1_Click(name);
         EXPECT_EQ(lastMessage(h.platform), "棋譜|棋譜ﾌｧｲﾙを開けません") << name;
-        EXPECT_TRUE(sameGame(h.game.state(), g.final)) << name;
+        EXPECT_TRUE(sameGame(h.state(), g.final)) << name;
     }
 }
 
@@ -316,7 +316,7 @@ TEST(棋譜パネル, 見出しだけの棋譜は手のない棋譜モードに�
                *encodeCp932("１２３４５６７８９０１２３\r\n\r\n下手\r\n\r\n\r\n"));
     h.game.File1_Click("空.棋譜");
     EXPECT_EQ(h.platform.messageTexts(), std::vector<std::string>{"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"});
-    const GameState& s = h.game.state();
+    const GameState& s = h.state();
     EXPECT_EQ(s.棋譜モード, OK);
     EXPECT_EQ(s.手順最大数, 0);
     EXPECT_EQ(s.盤, playGame(4, true, 0).after[0].盤);
@@ -389,7 +389,7 @@ TEST(棋譜パネル, 読込で消した部分の消去は盤下の二行) {
     GameHarness h;
     h.start();
     h.platform.drawn.clear();
-    h.game.描画_棋譜読込み部分消去();
+    GameFixture::描画_棋譜読込み部分消去(h.game);
     const RecordingSurface& d = h.platform.drawn;
     for (int x = 1; x <= 5; ++x) {
         EXPECT_EQ(d.pictureAt(x, 8), 背景_緑);

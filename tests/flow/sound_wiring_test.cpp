@@ -11,6 +11,7 @@
 #include "flow/library_sound.h"
 #include "sound/embedded_waves.h"
 #include "tests/flow/support/fake_platform.h"
+#include "tests/flow/support/game_fixture.h"
 #include "tests/flow/support/scoped_work_dir.h"
 // The library-level recorder; the game-level one of tests/flow/support has
 // the same name, so this file must not include that one.
@@ -50,7 +51,7 @@ TEST(音の配線, 起動で四つの音をこの順とフラグで作り終了�
                                embedded.begin(), embedded.end()))
             << files[i];
     }
-    const SoundIds& ids = w.game.sounds();
+    const SoundIds& ids = GameFixture::sounds(w.game);
     EXPECT_EQ(ids.音_その他, 101);
     EXPECT_EQ(ids.音_禁止, 102);
     EXPECT_EQ(ids.音_駒打音, 103);
@@ -89,7 +90,7 @@ TEST(音の配線, ライブラリが始まらなければ警告は一度だけ�
     EXPECT_EQ(w.platform.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_FALSE(w.game.ended());
 
-    const SoundIds& ids = w.game.sounds();
+    const SoundIds& ids = GameFixture::sounds(w.game);
     EXPECT_EQ(ids.音_その他, 0);
     EXPECT_EQ(ids.音_禁止, 0);
     EXPECT_EQ(ids.音_駒打音, 0);

@@ -14,7 +14,7 @@ using Kind = DrawCall::Kind;
 TEST(起動, 定数と既定の設定が入る) {
     GameHarness h;
     h.start();
-    const GameState& s = h.game.state();
+    const GameState& s = h.state();
     EXPECT_EQ(s.手番COM, 先手);
     EXPECT_EQ(s.手番MAN, 後手);
     EXPECT_EQ(s.手番, 手番なし);
@@ -28,10 +28,10 @@ TEST(起動, 定数と既定の設定が入る) {
     EXPECT_FALSE(h.platform.isChecked(MenuItem::LEVEL2));
 
     // The defaults a missing settings file gets: green, guide on, clock on, no music.
-    const Options& o = h.game.options();
+    const Options& o = h.options();
     EXPECT_EQ(o.背景種類, 背景_緑);
     EXPECT_EQ(o.移動指導フラグ, 1);
-    EXPECT_EQ(o.移動指導色, 白色);
+    EXPECT_EQ(o.移動指導色(), 白色);
     EXPECT_TRUE(h.platform.isChecked(MenuItem::SIDOU));
     EXPECT_TRUE(h.platform.isChecked(MenuItem::KEIKA));
     EXPECT_FALSE(h.platform.isChecked(MenuItem::BGM));
@@ -59,7 +59,7 @@ TEST(起動, 音はこの順に読み込まれて音楽は止まったまま) {
         EXPECT_EQ(h.sound.calls[i + 1].file, loads[i].first);
         EXPECT_EQ(h.sound.calls[i + 1].value, loads[i].second);
     }
-    const SoundIds& ids = h.game.sounds();
+    const SoundIds& ids = h.sounds();
     EXPECT_EQ(ids.音_その他, 101);
     EXPECT_EQ(ids.音_禁止, 102);
     EXPECT_EQ(ids.音_駒打音, 103);
@@ -161,10 +161,10 @@ TEST(終了, Escapeで終了処理を一度だけして終わる) {
     EXPECT_EQ(h.platform.log, expected);
     const auto frees = h.sound.callsNamed("dsFree");
     ASSERT_EQ(frees.size(), 4u);
-    EXPECT_EQ(frees[0].value, h.game.sounds().音_その他);
-    EXPECT_EQ(frees[1].value, h.game.sounds().音_禁止);
-    EXPECT_EQ(frees[2].value, h.game.sounds().音_駒打音);
-    EXPECT_EQ(frees[3].value, h.game.sounds().音_BGM);
+    EXPECT_EQ(frees[0].value, h.sounds().音_その他);
+    EXPECT_EQ(frees[1].value, h.sounds().音_禁止);
+    EXPECT_EQ(frees[2].value, h.sounds().音_駒打音);
+    EXPECT_EQ(frees[3].value, h.sounds().音_BGM);
     EXPECT_TRUE(h.game.ended());
 
     // The close that follows the end, and any later key or command, do nothing.
@@ -213,8 +213,8 @@ TEST(起動, 音が使えなくても始まって終われる) {
     GameHarness h;
     h.sound.libraryStarts = false;
     h.start();
-    EXPECT_EQ(h.game.sounds().音_その他, 0);
-    EXPECT_EQ(h.game.sounds().音_BGM, 0);
+    EXPECT_EQ(h.sounds().音_その他, 0);
+    EXPECT_EQ(h.sounds().音_BGM, 0);
     EXPECT_EQ(h.platform.drawn.pictureAt(3, 5), 王MAN);
     h.game.Form_KeyPress(27);
     EXPECT_EQ(h.platform.quitCount, 1);
@@ -223,26 +223,28 @@ TEST(起動, 音が使えなくても始まって終われる) {
 TEST(待ち時間, 指定の秒数だけ待ち真夜中をまたいでも終わる) {
     GameHarness h;
     h.platform.now = 86399.95;
-    h.game.待ち時間(0.1);
+    GameFixture::待ち時間(h.game, 0.1);
     EXPECT_GE(h.platform.slept, 0.1 - 1e-9);
     EXPECT_LT(h.platform.slept, 0.12);
     EXPECT_NEAR(h.platform.now, 0.05, 1e-6);
 
-    EXPECT_DOUBLE_EQ(Game::調査_経過秒(100.0, 102.5), 2.5);
-    EXPECT_DOUBLE_EQ(Game::調査_経過秒(86399.5, 0.5), 1.0);
+    EXPECT_DOUBLE_EQ(調査_経過秒(100.0, 102.5), 2.5);
+    EXPECT_DOUBLE_EQ(調査_経過秒(86399.5, 0.5), 1.0);
 }
 
 TEST(初期設定, 局面を戻し時計を止めて全体を描き直す) {
     GameHarness h;
     h.start();
-    GameState& s = h.game.state();
-    s.盤[3][3] = 飛COM;
-    s.持駒MAN[1] = 2;
-    s.手番 = 先手;
+    h.arrange([](GameState& g) {
+        g.盤[3][3] = 飛COM;
+        g.持駒MAN[1] = 2;
+        g.手番 = 先手;
+    });
+    const GameState& s = h.state();
     h.platform.setClockTimer(true);
     h.platform.drawn.clear();
 
-    h.game.初期設定();
+    GameFixture::初期設定(h.game);
     EXPECT_EQ(s.盤[3][3], 空桝);
     EXPECT_EQ(s.持駒MAN[1], 0);
     EXPECT_EQ(s.手番, 手番なし);

@@ -39,13 +39,13 @@ class 局面移動 : public ::testing::Test {
 };
 
 TEST_F(局面移動, 戻と進は一手ずつ局面持駒時計手数手番を戻す) {
-    const SoundIds& ids = h_.game.sounds();
+    const SoundIds& ids = h_.sounds();
     const int n = plies();
     for (int k = n - 1; k >= 0; --k) {
         h_.platform.timerOn = true;
         h_.platform.drawn.clear();
         h_.menu(MenuItem::REPLAY);
-        const GameState& s = h_.game.state();
+        const GameState& s = h_.state();
         ASSERT_TRUE(samePosition(s, game_.after[k])) << "back to ply " << k;
         EXPECT_EQ(s.局面変更, OK);
         EXPECT_EQ(s.手順最大数, n) << "the plies ahead stay for 進";
@@ -65,12 +65,12 @@ TEST_F(局面移動, 戻と進は一手ずつ局面持駒時計手数手番を�
     h_.menu(MenuItem::REPLAY);
     EXPECT_EQ(lastMessage(h_.platform), "戻る|できません");
     EXPECT_EQ(playsOf(h_, ids.音_禁止), 1);
-    EXPECT_TRUE(samePosition(h_.game.state(), game_.after[0]));
+    EXPECT_TRUE(samePosition(h_.state(), game_.after[0]));
 
     for (int k = 1; k <= n; ++k) {
         h_.platform.drawn.clear();
         h_.menu(MenuItem::AFTER);
-        const GameState& s = h_.game.state();
+        const GameState& s = h_.state();
         ASSERT_TRUE(samePosition(s, game_.after[k])) << "forward to ply " << k;
         const MoveList& l = s.手順;
         const RecordingSurface& d = h_.platform.drawn;
@@ -85,7 +85,7 @@ TEST_F(局面移動, 戻と進は一手ずつ局面持駒時計手数手番を�
         EXPECT_TRUE(d.hasText(std::to_string(k))) << "the ply counter";
     }
     EXPECT_EQ(playsOf(h_, ids.音_駒打音), 2 * n);
-    EXPECT_TRUE(sameGame(h_.game.state(), [&] {
+    EXPECT_TRUE(sameGame(h_.state(), [&] {
         GameState s = game_.final;
         s.局面変更 = OK;
         return s;
@@ -98,7 +98,7 @@ TEST_F(局面移動, 戻と進は一手ずつ局面持駒時計手数手番を�
 
 TEST_F(局面移動, 戻ってから消えた手の指し手表示は消える) {
     h_.menu(MenuItem::REPLAY);
-    const MoveList& l = h_.game.state().手順;
+    const MoveList& l = h_.state().手順;
     const int i = plies();
     // 消去_移動結果 paints the mover's text cells with the background.
     const bool com = l.手順元駒[i] > 0;
@@ -113,21 +113,21 @@ TEST_F(局面移動, 戻ってから消えた手の指し手表示は消える) 
 TEST_F(局面移動, 最初のあと進は断られる) {
     h_.menu(MenuItem::REPLAY);
     h_.menu(MenuItem::CANCEL);
-    const GameState& s = h_.game.state();
+    const GameState& s = h_.state();
     EXPECT_EQ(s.盤, game_.after[0].盤);
     EXPECT_EQ(s.手番, 手番なし);
-    EXPECT_EQ(playsOf(h_, h_.game.sounds().音_駒打音), 2);
+    EXPECT_EQ(playsOf(h_, h_.sounds().音_駒打音), 2);
     const GameState before = s;
     h_.menu(MenuItem::AFTER);
     EXPECT_EQ(lastMessage(h_.platform), "開始|「対局」で始めて下さい");
-    EXPECT_EQ(playsOf(h_, h_.game.sounds().音_禁止), 1);
+    EXPECT_EQ(playsOf(h_, h_.sounds().音_禁止), 1);
     EXPECT_TRUE(sameGame(s, before)) << "no game: not even 局面変更 is touched";
 }
 
 TEST_F(局面移動, 反転二回で元の局面に戻り手順は捨てられる) {
-    const GameState start = h_.game.state();
+    const GameState start = h_.state();
     h_.menu(MenuItem::REVERSE);
-    const GameState& s = h_.game.state();
+    const GameState& s = h_.state();
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
             EXPECT_EQ(s.盤[6 - x][6 - y], -start.盤[x][y]) << x << "," << y;
@@ -148,7 +148,7 @@ TEST_F(局面移動, 反転二回で元の局面に戻り手順は捨てられ�
     EXPECT_EQ(s.持駒MAN, start.持駒MAN);
     EXPECT_EQ(s.持駒COM, start.持駒COM);
     EXPECT_EQ(s.手番, start.手番);
-    EXPECT_EQ(playsOf(h_, h_.game.sounds().音_駒打音), 2);
+    EXPECT_EQ(playsOf(h_, h_.sounds().音_駒打音), 2);
     EXPECT_TRUE(h_.platform.messages.empty());
 
     h_.menu(MenuItem::REPLAY);
@@ -164,8 +164,8 @@ TEST(反転, 棋譜モードでは断られる) {
     startWith(h, s);
     h.menu(MenuItem::REVERSE);
     EXPECT_EQ(lastMessage(h.platform), "反転|棋譜ﾓｰﾄﾞではできません");
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_禁止), 1);
-    EXPECT_TRUE(sameGame(h.game.state(), s));
+    EXPECT_EQ(h.sound.plays(h.sounds().音_禁止), 1);
+    EXPECT_TRUE(sameGame(h.state(), s));
     EXPECT_EQ(h.platform.drawn.calls.size(), 0u);
 }
 
@@ -176,7 +176,7 @@ TEST(反転, ハンデ２級下は反転で２段階上になる) {
     h.menu(MenuItem::LBEL_UP);
     h.platform.drawn.clear();
     h.menu(MenuItem::REVERSE);
-    const GameState& s = h.game.state();
+    const GameState& s = h.state();
     EXPECT_EQ(s.ハンデレベル, -2);
     EXPECT_EQ(s.盤[1][2], 飛COM);
     EXPECT_EQ(s.盤[5][2], 香COM);
@@ -200,13 +200,13 @@ class 前の対局の手順 : public ::testing::Test {
         h.click(5, 4);
         h.click(1, 1);
         h.click(1, 2);
-        ASSERT_EQ(h.game.state().手順数, 2);
+        ASSERT_EQ(h.state().手順数, 2);
     }
     void expectNoStepForward() {
-        const GameState before = h.game.state();
+        const GameState before = h.state();
         h.menu(MenuItem::AFTER);
         EXPECT_EQ(lastMessage(h.platform), "進む|できません");
-        EXPECT_TRUE(samePosition(h.game.state(), before));
+        EXPECT_TRUE(samePosition(h.state(), before));
     }
     GameHarness h;
 };
@@ -222,7 +222,7 @@ TEST_F(前の対局の手順, ハンデの駒は前の手で上書きされな�
     h.menu(MenuItem::LBEL_UP);
     h.menu(MenuItem::START);
     expectNoStepForward();
-    EXPECT_EQ(h.game.state().ハンデレベル, 1);
+    EXPECT_EQ(h.state().ハンデレベル, 1);
 }
 
 TEST_F(前の対局の手順, 反転二回のあと先手で始めても進めない) {

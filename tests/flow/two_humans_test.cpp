@@ -63,12 +63,12 @@ class 二人対局 : public ::testing::Test {
 
         // An illegal destination: a silver cannot move two squares.
         h.click(2, 5);
-        EXPECT_EQ(s().選択中, 1);
+        EXPECT_EQ(h.pickUp().選択中, 1);
         h.click(2, 3);
-        EXPECT_EQ(s().選択中, 0);
+        EXPECT_EQ(h.pickUp().選択中, 0);
         EXPECT_EQ(s().盤[2][5], 銀MAN);
         EXPECT_EQ(s().手番, 先手);
-        EXPECT_EQ(h.sound.plays(h.game.sounds().音_禁止), 1);
+        EXPECT_EQ(h.sound.plays(h.sounds().音_禁止), 1);
 
         h.click(7, 3);  // a lance from the lower stand, right in front of the upper king
         h.click(3, 2);
@@ -103,7 +103,7 @@ class 二人対局 : public ::testing::Test {
         EXPECT_EQ(s().手順.手順後秒MAN[2], 5);
     }
 
-    GameState& s() { return h.game.state(); }
+    const GameState& s() const { return h.state(); }
     GameHarness h;
 };
 
@@ -128,8 +128,8 @@ TEST_F(二人対局, 先手が王を取って勝ち_続けないと終わる) {
     EXPECT_EQ(h.platform.quitCount, 1);
 
     // Five board moves of turning pieces click twice, the two drops once.
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_駒打音), 2 * 5 + 2);
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_禁止), 1);
+    EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), 2 * 5 + 2);
+    EXPECT_EQ(h.sound.plays(h.sounds().音_禁止), 1);
     EXPECT_EQ(h.sound.callsNamed("dsFree").size(), 4u) << "ending frees the sounds";
 }
 
@@ -196,7 +196,7 @@ TEST_F(二人対局, 回る駒は絵を戻してから回転の五枚を見せ�
               std::vector<int>(frames.begin(), frames.end()));
     EXPECT_EQ(onDestination.back(), 桂MAN);
     EXPECT_EQ(onDestination.size(), 2u + 5u + 1u);
-    EXPECT_EQ(h.sound.plays(h.game.sounds().音_駒打音), 2);
+    EXPECT_EQ(h.sound.plays(h.sounds().音_駒打音), 2);
 }
 
 }  // namespace

@@ -51,11 +51,9 @@ TEST(Navigation, ThreeBackAndThreeForwardIsWhereWeStarted) {
 
 TEST(Navigation, RefusalsAndTheirNotices) {
     GameState s = playedGame(2, true, 4);
-    s.選択中 = 1;
     const GameState atEnd = s;
     EXPECT_EQ(stepForward(s), StepStatus::EndOfGame);
     EXPECT_TRUE(samePosition(s, atEnd));
-    EXPECT_EQ(s.選択中, 1);
     auto n = stepNotice(StepStatus::EndOfGame);
     EXPECT_EQ(n->text, "できません");
     EXPECT_EQ(n->title, "進む");
@@ -155,7 +153,6 @@ TEST(Flip, TurnsThePositionAndExchangesSidesAndHands) {
     GameState s = playedGame(12, true, 30);
     ASSERT_GT(s.持駒数MAN + s.持駒数COM, 0);
     const GameState before = s;
-    s.選択中 = 1;
     ASSERT_EQ(flipBoard(s), FlipStatus::Flipped);
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) EXPECT_EQ(s.盤[6 - x][6 - y], -before.盤[x][y]);
@@ -164,7 +161,6 @@ TEST(Flip, TurnsThePositionAndExchangesSidesAndHands) {
     EXPECT_EQ(s.持駒数COM, before.持駒数MAN);
     EXPECT_EQ(s.手番, -before.手番);
     EXPECT_EQ(s.反転済, OK);
-    EXPECT_EQ(s.選択中, 0);
     EXPECT_EQ(s.手順数, 0);
     EXPECT_EQ(s.手順最大数, 0);
     EXPECT_EQ(stepBack(s), StepStatus::AtStart);

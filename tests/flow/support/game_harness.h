@@ -2,6 +2,7 @@
 // A game object wired to the fakes, for scenario tests.
 #include "flow/game.h"
 #include "tests/flow/support/fake_platform.h"
+#include "tests/flow/support/game_fixture.h"
 #include "tests/flow/support/recording_sound.h"
 #include "tests/flow/support/scoped_work_dir.h"
 
@@ -24,6 +25,15 @@ struct GameHarness {
     }
 
     void menu(MenuItem item) { game.menuCommand(item); }
+
+    const GameState& state() const { return GameFixture::state(game); }
+    const Options& options() const { return GameFixture::options(game); }
+    const SoundIds& sounds() const { return GameFixture::sounds(game); }
+    const PickUp& pickUp() const { return GameFixture::pickUp(game); }
+    // Sets up the state by hand, as a position to play on.
+    void arrange(const std::function<void(GameState&)>& change) {
+        GameFixture::arrange(game, change);
+    }
 };
 
 }  // namespace tanukiban::testing

@@ -1,0 +1,31 @@
+#pragma once
+// The tests' way into the game object: what it holds, read-only, and a
+// position set up by hand. Everything else goes through the handlers.
+#include <functional>
+
+#include "flow/game.h"
+
+namespace tanukiban {
+
+class GameFixture {
+  public:
+    static const GameState& state(const Game& g) { return g.state_; }
+    static const Options& options(const Game& g) { return g.options_; }
+    static const SoundIds& sounds(const Game& g) { return g.sounds_; }
+    static const PickUp& pickUp(const Game& g) { return g.pickUp_; }
+    static double shownSecond(const Game& g) { return g.表示秒; }
+
+    // The state changed as a set-up step, before the handlers take over.
+    static void arrange(Game& g, const std::function<void(GameState&)>& change) {
+        change(g.state_);
+    }
+
+    // The game's own procedures, for the tests of one of them alone.
+    static void 初期設定(Game& g) { g.初期設定(); }
+    static void 待ち時間(Game& g, double seconds) { g.待ち時間(seconds); }
+    static void レベル_設定(Game& g, int level) { g.レベル_設定(level); }
+    static void 画面_再描画(Game& g) { g.画面_再描画(); }
+    static void 描画_棋譜読込み部分消去(Game& g) { g.描画_棋譜読込み部分消去(); }
+};
+
+}  // namespace tanukiban
