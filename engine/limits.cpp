@@ -20,7 +20,8 @@ TimeBudget timeBudget(const TimeControl& tc) {
     const std::int64_t target = remaining / 30 + increment * 3 / 4 + byoyomi * 9 / 10;
     const std::int64_t hard =
         std::min(available, std::max(target * 3, byoyomi * 9 / 10 + remaining / 8));
-    const std::int64_t soft = std::min(target * 3 / 5, hard);
+    // Byoyomi left unused is lost, so most of it is spent.
+    const std::int64_t soft = std::min(std::max(target * 3 / 5, byoyomi * 4 / 5), hard);
     return {clampMs(soft), clampMs(std::max(soft, hard))};
 }
 

@@ -63,6 +63,29 @@ void generateMoves(const Position& pos, MoveList& out, GenType type) {
     }
 }
 
+bool isLegal(const Position& pos, Move m) {
+    const Color us = pos.sideToMove(), them = ~us;
+    const Square to = m.to();
+    if (!m || to >= SquareCount) return false;
+    const Bitboard occ = pos.occupied();
+    const Square king = pos.kingSquare(us);
+    if (m.isDrop()) {
+        const Kind face = m.dropFace();
+        if (m.from() != 0 || face >= King || !pos.handCount(us, pairOf(face)) || (occ & bit(to)))
+            return false;
+        return !pos.attackersTo(king, occ | bit(to), them);
+    }
+    const Square from = m.from();
+    if (from >= SquareCount || !(pos.pieces(us) & bit(from))) return false;
+    if ((pos.pieces(us) | pos.pieces(them, King)) & bit(to)) return false;
+    const Kind k = kindOf(pos.pieceOn(from));
+    if (!(attacksOf(us, k, from, occ) & bit(to))) return false;
+    if (k == King) return !pos.attackersTo(to, occ ^ bit(from), them);
+    // Whatever still attacks the king once the piece has moved, other than
+    // the piece it took, makes the move illegal.
+    return !(pos.attackersTo(king, (occ ^ bit(from)) | bit(to), them) & ~bit(to));
+}
+
 std::uint64_t perft(Position& pos, int depth) {
     if (depth <= 0) return 1;
     MoveList list;

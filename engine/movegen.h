@@ -15,11 +15,9 @@ enum class GenType {
 
 void generateMoves(const Position& pos, MoveList& out, GenType type = GenType::All);
 
-inline bool isLegal(const Position& pos, Move m) {
-    MoveList list;
-    generateMoves(pos, list);
-    return list.contains(m);
-}
+// Whether any move word names a legal move of the side to move: the same
+// answer as generateMoves, without generating.
+bool isLegal(const Position& pos, Move m);
 
 // Leaf count of the legal move tree; the last ply is counted, not made.
 std::uint64_t perft(Position& pos, int depth);

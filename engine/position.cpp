@@ -104,6 +104,25 @@ Piece Position::pieceAfter(Move m) const {
     return makePiece(colorOf(p), otherFace(kindOf(p)));
 }
 
+Key Position::keyAfter(Move m) const {
+    const Color us = side_;
+    const Square to = m.to();
+    Key k = key_ ^ sideKey();
+    if (m.isDrop()) {
+        const int pair = pairOf(m.dropFace());
+        return k ^ handKey(us, pair, hand_[us][pair]) ^ handKey(us, pair, hand_[us][pair] - 1) ^
+               pieceKey(makePiece(us, m.dropFace()), to);
+    }
+    const Piece p = board_[m.from()];
+    const Piece captured = board_[to];
+    if (captured != NoPiece) {
+        const int pair = pairOf(kindOf(captured));
+        k ^= pieceKey(captured, to) ^ handKey(us, pair, hand_[us][pair]) ^
+             handKey(us, pair, hand_[us][pair] + 1);
+    }
+    return k ^ pieceKey(p, m.from()) ^ pieceKey(makePiece(us, otherFace(kindOf(p))), to);
+}
+
 void Position::make(Move m) {
     const Color us = side_;
     const Square to = m.to();
@@ -117,6 +136,7 @@ void Position::make(Move m) {
         const Piece p = makePiece(us, face);
         put(p, to);
         key_ ^= pieceKey(p, to);
+        checkers_ = attacksOf(us, face, to, occupied()) & bit(king_[~us]) ? bit(to) : 0;
     } else {
         const Square from = m.from();
         const Piece p = board_[from];
@@ -133,12 +153,21 @@ void Position::make(Move m) {
         const Piece after = makePiece(us, otherFace(kindOf(p)));
         put(after, to);
         key_ ^= pieceKey(p, from) ^ pieceKey(after, to);
+        // Checks come from the piece moved or from a slider it uncovered.
+        const Square theirKing = king_[~us];
+        const Bitboard occ = occupied();
+        checkers_ = attacksOf(us, kindOf(after), to, occ) & bit(theirKing) ? bit(to) : 0;
+        if (const Bitboard line = lineThrough(theirKing, from)) {
+            const Bitboard sliders = (rookAttacks(theirKing, occ) & byKind_[Rook]) |
+                                     (bishopAttacks(theirKing, occ) & byKind_[Bishop]) |
+                                     (lanceAttacks(~us, theirKing, occ) & byKind_[Lance]);
+            checkers_ |= sliders & byColor_[us] & line & ~bit(to);
+        }
     }
     stack_.push_back(u);
     side_ = ~us;
     key_ ^= sideKey();
     ++sinceNull_;
-    checkers_ = attackersTo(king_[side_], occupied(), us);
 }
 
 void Position::unmake(Move m) {

@@ -70,6 +70,9 @@ class Position {
     // that a repetition of the game's history is seen.
     void setPriorKeys(std::vector<Key> keys);
 
+    // The key the position will have after the move, without making it.
+    Key keyAfter(Move m) const;
+
     // The piece a board move places on its destination.
     Piece pieceAfter(Move m) const;
     Piece capturedBy(Move m) const { return m.isDrop() ? NoPiece : board_[m.to()]; }

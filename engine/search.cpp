@@ -67,6 +67,7 @@ class Searcher::Worker {
     int quiesce(int alpha, int beta, int ply);
     void scoreMoves(const MoveList& list, int* scores, Move ttMove, int ply) const;
     static Move pickNext(MoveList& list, int* scores, int from);
+    static void sortRest(MoveList& list, int* scores, int from);
     bool isCapture(Move m) const { return !m.isDrop() && pos_.pieceOn(m.to()) != NoPiece; }
     void checkLimits();
     Milliseconds elapsed() const {
@@ -142,6 +143,21 @@ Move Searcher::Worker::pickNext(MoveList& list, int* scores, int from) {
     std::swap(list.moves[from], list.moves[best]);
     std::swap(scores[from], scores[best]);
     return list.moves[from];
+}
+
+void Searcher::Worker::sortRest(MoveList& list, int* scores, int from) {
+    // Insertion sort: the tail is mostly quiet moves in generation order.
+    for (int i = from + 1; i < list.size; ++i) {
+        const Move m = list.moves[i];
+        const int sc = scores[i];
+        int j = i;
+        for (; j > from && scores[j - 1] < sc; --j) {
+            list.moves[j] = list.moves[j - 1];
+            scores[j] = scores[j - 1];
+        }
+        list.moves[j] = m;
+        scores[j] = sc;
+    }
 }
 
 void Searcher::Worker::rewardQuiet(Move m, int ply, int depth, const Move* tried, int triedCount) {
@@ -227,11 +243,7 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
             return score;
     }
 
-    MoveList list;
-    generateMoves(pos_, list);
-    if (list.size == 0) return -MateScore + ply;  // no legal move: lost
-    if (ttMove && !list.contains(ttMove)) ttMove = Move();
-
+    if (ttMove && !isLegal(pos_, ttMove)) ttMove = Move();
     const bool inCheck = pos_.inCheck();
     const int staticEval = inCheck ? -InfiniteScore : entry ? entry->eval : evaluate(pos_, w_);
     staticEval_[ply] = staticEval;
@@ -251,35 +263,34 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
         }
     }
 
-    int scores[MaxMoves];
-    scoreMoves(list, scores, ttMove, ply);
     Move quietsTried[64];
     int quietCount = 0;
     int best = -InfiniteScore;
     Move bestMove;
     const int oldAlpha = alpha;
-    for (int i = 0; i < list.size; ++i) {
-        const Move m = pickNext(list, scores, i);
-        const bool capture = isCapture(m);
-        const bool quiet = !capture;
+    int tried = 0;
+    // Searches one move; true when it refutes the position.
+    auto visit = [&](Move m) {
+        const bool quiet = !isCapture(m);
+        owner_.table_.prefetch(pos_.keyAfter(m));
         pos_.make(m);
         const bool givesCheck = pos_.inCheck();
         // Quiet moves that cannot lift a hopeless position are skipped near the leaves.
-        if (f_.futility && !pvNode && !inCheck && quiet && !givesCheck && depth <= 2 && i > 0 &&
+        if (f_.futility && !pvNode && !inCheck && quiet && !givesCheck && depth <= 2 && tried > 0 &&
             best > -MateBound && staticEval + 150 * depth <= alpha) {
             pos_.unmake(m);
-            continue;
+            return false;
         }
         int newDepth = depth - 1;
         if (f_.checkExtension && givesCheck && ply < 2 * rootDepth_) ++newDepth;
         int score;
-        if (i == 0) {
+        if (tried == 0) {
             score = -search(-beta, -alpha, newDepth, ply + 1, true);
         } else {
             int r = 0;
             if (f_.lateMoveReductions && depth >= 3 && quiet && !givesCheck && !inCheck &&
                 m != killers_[ply][0] && m != killers_[ply][1]) {
-                r = kReductions.table[std::min(depth, 63)][std::min(i, 63)];
+                r = kReductions.table[std::min(depth, 63)][std::min(tried, 63)];
                 if (pvNode) r = std::max(0, r - 1);
                 r = std::min(r, newDepth - 1);
             }
@@ -290,7 +301,8 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
                 score = -search(-beta, -alpha, newDepth, ply + 1, true);
         }
         pos_.unmake(m);
-        if (stopped_) return 0;
+        ++tried;
+        if (stopped_) return true;
         if (score > best) {
             best = score;
             if (score > alpha) {
@@ -299,11 +311,32 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
                 updatePv(ply, m);
                 if (score >= beta) {
                     if (quiet) rewardQuiet(m, ply, depth, quietsTried, quietCount);
-                    break;
+                    return true;
                 }
             }
         }
         if (quiet && quietCount < 64) quietsTried[quietCount++] = m;
+        return false;
+    };
+
+    // The hash move is tried before the others are generated: it often
+    // refutes the position on its own.
+    bool cut = ttMove && visit(ttMove);
+    if (stopped_) return 0;
+    if (!cut) {
+        MoveList list;
+        generateMoves(pos_, list);
+        if (list.size == 0) return -MateScore + ply;  // no legal move: lost
+        int scores[MaxMoves];
+        scoreMoves(list, scores, ttMove, ply);
+        for (int i = 0; i < list.size; ++i) {
+            // The few best by selection; the rest, rarely reached, sorted once.
+            if (i == 4) sortRest(list, scores, i);
+            const Move m = i < 4 ? pickNext(list, scores, i) : list.moves[i];
+            if (m == ttMove) continue;
+            if (visit(m)) break;
+        }
+        if (stopped_) return 0;
     }
 
     const Bound bound = best >= beta ? Bound::Lower : best > oldAlpha ? Bound::Exact : Bound::Upper;

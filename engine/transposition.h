@@ -4,7 +4,7 @@
 // pays for it.
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "engine/types.h"
 #include "engine/zobrist.h"
@@ -35,6 +35,11 @@ class TranspositionTable {
     // Marks the start of a new search so older entries give way first.
     void newSearch() { age_ = static_cast<std::uint8_t>((age_ + 4) & 0xfc); }
 
+    // Starts loading the key's slot into the cache.
+    void prefetch(Key key) const {
+        if (slots_) __builtin_prefetch(&slots_[key & mask_]);
+    }
+
     // The entry for the key, or null.
     const TTEntry* probe(Key key);
     void store(Key key, Move move, int score, int eval, int depth, Bound bound);
@@ -45,7 +50,11 @@ class TranspositionTable {
     void allocate();
 
     std::size_t megabytes_ = 0;
-    std::vector<TTEntry> slots_;
+    struct Free {
+        void operator()(TTEntry* p) const;
+    };
+    std::unique_ptr<TTEntry[], Free> slots_;
+    std::size_t count_ = 0;
     std::size_t mask_ = 0;
     std::uint8_t age_ = 0;
 };

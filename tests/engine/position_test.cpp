@@ -94,6 +94,18 @@ TEST(EnginePosition, 合法手が規則層と一致する) {
                 ASSERT_EQ(fromGameMove(pos, gm), m);
             }
             ASSERT_EQ(got, expected) << "game " << game << " ply " << ply;
+            for (Square from = 0; from < SquareCount; ++from) {
+                for (Square to = 0; to < SquareCount; ++to) {
+                    const Move m = Move::board(from, to);
+                    ASSERT_EQ(isLegal(pos, m), list.contains(m));
+                }
+            }
+            for (int face = 0; face < KindCount; ++face) {
+                for (Square to = 0; to < SquareCount; ++to) {
+                    const Move m = Move::drop(static_cast<Kind>(face), to);
+                    ASSERT_EQ(isLegal(pos, m), list.contains(m));
+                }
+            }
 
             const std::optional<Position> back = positionFromGame(s);
             ASSERT_TRUE(back.has_value());

@@ -3,11 +3,15 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
 
 #include "computer/choice.h"
+#include "engine/convert.h"
+#include "engine/movegen.h"
+#include "engine/search.h"
 #include "rules/legality.h"
 #include "rules/move.h"
 #include "rules/movegen.h"
@@ -56,10 +60,15 @@ class Game {
     SelfPlayResult play() {
         while (result_.violation.empty() && s_.勝者 == 手番なし && s_.手順数 < kSelfPlayPlyLimit) {
             const bool upper = s_.手番 == s_.手番COM;
-            const std::optional<PlayedMove> mv = s_.手順数 < config_.randomOpeningPlies
-                                                     ? chooseAtRandom(upper)
-                                                 : upper ? chooseUpper()
-                                                         : chooseLower();
+            const int level = upper ? config_.upperLevel : config_.lowerLevel;
+            const std::optional<PlayedMove> mv =
+                s_.手順数 < config_.randomOpeningPlies ? chooseAtRandom(upper)
+                : engine::isSearchLevel(level)         ? chooseBySearch(upper)
+                : upper                                ? chooseUpper()
+                                                       : chooseLower();
+            if (const auto pos =
+                    engine::positionFromGame(s_, upper ? engine::Upper : engine::Lower))
+                keys_.push_back(pos->key());
             if (!result_.violation.empty()) break;
             if (!mv) {
                 result_.winner = upper ? -1 : 1;
@@ -138,6 +147,51 @@ class Game {
             }
         });
         return played;
+    }
+
+    std::optional<PlayedMove> chooseBySearch(bool upper) {
+        std::string why;
+        std::optional<engine::Position> pos =
+            engine::positionFromGame(s_, upper ? engine::Upper : engine::Lower, &why);
+        if (!pos) {
+            fail("the engine cannot hold the position: " + why);
+            return std::nullopt;
+        }
+        pos->setPriorKeys(keys_);
+        const EngineSide& side = upper ? config_.upperEngine : config_.lowerEngine;
+        std::unique_ptr<engine::Searcher>& searcher = upper ? upperSearcher_ : lowerSearcher_;
+        if (!searcher) {
+            searcher = std::make_unique<engine::Searcher>(
+                [] { return std::chrono::steady_clock::now(); }, 16);
+            searcher->setFeatures(side.features);
+            if (side.weights) searcher->setWeights(*side.weights);
+        }
+        engine::SearchLimits limits;
+        limits.pliesPlayed = s_.手順数;
+        const auto start = std::chrono::steady_clock::now();
+        if (side.nodes > 0 || side.depth > 0) {
+            limits.nodes = side.nodes;
+            limits.depth = side.depth;
+        } else {
+            const auto think = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                engine::levelThinkTime(upper ? config_.upperLevel : config_.lowerLevel) *
+                side.timeScale);
+            limits.deadline = start + think;
+        }
+        const engine::SearchResult r = searcher->search(*pos, limits);
+        result_.choiceSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        result_.choices += 1;
+        if (!r.best) return std::nullopt;
+        tanukiban::Move gm = engine::toGameMove(*pos, r.best);
+        const bool legal = r.best == pos->kingCapture() || engine::isLegal(*pos, r.best);
+        if (!legal || 移動チェック(s_.盤, gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before) != OK) {
+            fail("the engine chose a move the rules refuse");
+            return std::nullopt;
+        }
+        // The lower side's stand rows are its pairs plus one.
+        if (isManStand(gm.fromX)) gm.fromY += 1;
+        return PlayedMove{gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before, gm.after, r.score / 100.0};
     }
 
     // The chosen move must be one the rules allow, with the piece it names.
@@ -229,6 +283,8 @@ class Game {
     InfluenceMaps upperMaps_, lowerMaps_, randomMaps_;
     std::mt19937 opening_;
     ComputerWork upperWork_, lowerWork_;
+    std::unique_ptr<engine::Searcher> upperSearcher_, lowerSearcher_;
+    std::vector<engine::Key> keys_;  // positions so far, for the engine's repetitions
     std::array<int, 5> pairTotals_{};
     SelfPlayResult result_;
 };

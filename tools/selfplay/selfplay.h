@@ -1,15 +1,29 @@
 #pragma once
-// One game of the computer against itself. The lower side is played by the
-// same choice on the position turned half round with the sides exchanged,
-// its move mapped back.
+// One game of the computer against itself. Levels 1–3 play the lower side
+// by the same choice on the position turned half round with the sides
+// exchanged, the move mapped back; levels 4–6 search with the engine.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "computer/random_sequence.h"
+#include "engine/search.h"
 
 namespace tanukiban {
 
 inline constexpr int kSelfPlayPlyLimit = 500;
+
+// How a searching level (4–6) plays: its think time scaled, or a fixed
+// number of nodes or a fixed depth a move, with the search's parts and
+// weights as given.
+struct EngineSide {
+    double timeScale = 1.0;
+    std::uint64_t nodes = 0;
+    int depth = 0;
+    engine::SearchFeatures features{};
+    std::optional<engine::Weights> weights;
+};
 
 struct SelfPlayConfig {
     int upperLevel = 3;
@@ -20,6 +34,8 @@ struct SelfPlayConfig {
     // long soak visits many positions although the levels play alike.
     int randomOpeningPlies = 0;
     unsigned openingSeed = 0;
+    EngineSide upperEngine{};
+    EngineSide lowerEngine{};
 };
 
 struct SelfPlayResult {

@@ -1,0 +1,81 @@
+#include "engine/bench.h"
+
+#include <cstring>
+
+namespace tanukiban::engine {
+
+std::optional<Position> positionFromText(const char* rows, const int (&lowerHand)[PairCount],
+                                         const int (&upperHand)[PairCount], Color sideToMove) {
+    static constexpr char kLetters[] = "PTLNSGBRK";
+    Placement p;
+    Square s = 0;
+    for (const char* c = rows; *c; ++c) {
+        if (*c == '/') continue;
+        if (s >= SquareCount) return std::nullopt;
+        if (*c != '.') {
+            const bool upper = *c >= 'a' && *c <= 'z';
+            const char letter = upper ? static_cast<char>(*c - 'a' + 'A') : *c;
+            const char* found = std::strchr(kLetters, letter);
+            if (!found || letter == '\0') return std::nullopt;
+            p.board[s] = makePiece(upper ? Upper : Lower, static_cast<Kind>(found - kLetters));
+        }
+        ++s;
+    }
+    if (s != SquareCount) return std::nullopt;
+    for (int pair = 0; pair < PairCount; ++pair) {
+        p.hand[Lower][pair] = lowerHand[pair];
+        p.hand[Upper][pair] = upperHand[pair];
+    }
+    p.sideToMove = sideToMove;
+    Position pos;
+    if (!pos.set(p)) return std::nullopt;
+    return pos;
+}
+
+namespace {
+
+struct BenchText {
+    const char* rows;
+    int lower[PairCount];
+    int upper[PairCount];
+    Color side;
+};
+
+// From the engine's own games after random openings.
+constexpr BenchText kPositions[] = {
+    {"p.k../..nb./...G./L...r/.SK..", {0, 1, 0, 0}, {0, 0, 0, 0}, Upper},
+    {"p..../k.BG./...../.n.../.K..t", {0, 0, 0, 1}, {1, 1, 0, 0}, Lower},
+    {"p.k.t/..n../...../L..P./.K.G.", {0, 0, 0, 1}, {0, 0, 0, 1}, Upper},
+    {".gk../....l/...Gt/....r/pSK..", {0, 0, 0, 1}, {0, 0, 0, 0}, Lower},
+    {"p.k../n..../....g/L.Bt./.K..P", {0, 0, 0, 1}, {0, 0, 0, 0}, Upper},
+    {"....t/..k../T.b.r/..K.N/....N", {0, 0, 0, 1}, {1, 0, 0, 0}, Upper},
+    {"B..k./n...l/...../...../T.KGP", {1, 0, 0, 0}, {0, 0, 0, 1}, Lower},
+    {".gk.t/...../.lS../...KN/....P", {1, 0, 0, 0}, {0, 0, 0, 1}, Lower},
+    {"p.k../n...b/...../L...N/.S.KP", {0, 1, 0, 0}, {0, 0, 0, 0}, Upper},
+    {".g.sR/r.k../...../.L.../.S.K.", {0, 1, 0, 0}, {0, 0, 1, 0}, Lower},
+    {"..k../..b../..T../L..KR/.....", {1, 0, 1, 0}, {0, 0, 1, 1}, Upper},
+    {"....k/r...n/..T../B..../T.KGr", {0, 0, 0, 1}, {0, 0, 0, 0}, Lower},
+};
+
+}  // namespace
+
+std::vector<Position> benchPositions() {
+    std::vector<Position> out;
+    for (const BenchText& b : kPositions) {
+        if (auto pos = positionFromText(b.rows, b.lower, b.upper, b.side)) out.push_back(*pos);
+    }
+    return out;
+}
+
+std::uint64_t benchNodeCount(int depth) {
+    std::uint64_t nodes = 0;
+    for (const Position& pos : benchPositions()) {
+        Searcher searcher({}, 16);
+        SearchLimits limits;
+        limits.depth = depth;
+        nodes += searcher.search(pos, limits).nodes;
+    }
+    return nodes;
+}
+
+}  // namespace tanukiban::engine

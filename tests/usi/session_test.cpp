@@ -1,0 +1,166 @@
+#include "usi/session.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "usi/notation.h"
+#include "usi/position_text.h"
+
+namespace tanukiban::usi {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+// A session whose answers are kept for the test to wait on.
+class Script {
+  public:
+    Script()
+        : session_([this](std::string_view line) { keep(line); }, [] { return Clock::now(); }) {}
+
+    bool send(std::string_view line) { return session_.handle(line); }
+
+    // The next answer starting with prefix, skipping others; nothing on timeout.
+    std::optional<std::string> await(std::string_view prefix, Clock::duration timeout = 5s) {
+        std::unique_lock lock(mutex_);
+        const auto deadline = Clock::now() + timeout;
+        for (;;) {
+            while (read_ < lines_.size()) {
+                const std::string& line = lines_[read_++];
+                if (line.starts_with(prefix)) return line;
+            }
+            if (arrived_.wait_until(lock, deadline) == std::cv_status::timeout) return std::nullopt;
+        }
+    }
+
+    std::vector<std::string> unread() {
+        const std::lock_guard lock(mutex_);
+        std::vector<std::string> rest(lines_.begin() + static_cast<std::ptrdiff_t>(read_),
+                                      lines_.end());
+        read_ = lines_.size();
+        return rest;
+    }
+
+    Session& session() { return session_; }
+
+  private:
+    void keep(std::string_view line) {
+        {
+            const std::lock_guard lock(mutex_);
+            lines_.emplace_back(line);
+        }
+        arrived_.notify_all();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::vector<std::string> lines_;
+    std::size_t read_ = 0;
+    Session session_;  // last, so that it stops before the lines go
+};
+
+// The move of a bestmove line, checked against the position it answers.
+void expectLegalAnswer(const std::optional<std::string>& line, std::string_view position) {
+    ASSERT_TRUE(line);
+    const auto pos = readPosition(position);
+    ASSERT_TRUE(pos);
+    const std::string move = line->substr(9, line->find(' ', 9) - 9);
+    std::string error;
+    EXPECT_TRUE(parseMove(pos->current, move, &error)) << *line << ": " << error;
+}
+
+TEST(UsiSession, 一局分のやりとり) {
+    Script s;
+    s.send("usi");
+    const auto name = s.await("id name ");
+    ASSERT_TRUE(name);
+    EXPECT_TRUE(name->starts_with("id name Tanukiban "));
+    EXPECT_TRUE(s.await("usiok"));
+    s.send("setoption name USI_Variant value anything");
+    s.send("isready");
+    EXPECT_EQ(s.unread(), std::vector<std::string>{"readyok"});
+    s.send("usinewgame");
+
+    // The same two plies in either spelling.
+    for (const char* moves : {"1e1d+ 5a5b+", "1e1d 5a5b-"}) {
+        s.send(std::string("position startpos moves ") + moves);
+        const auto start = Clock::now();
+        s.send("go movetime 100");
+        EXPECT_TRUE(s.await("info depth ", 2s));  // progress comes before the answer
+        expectLegalAnswer(s.await("bestmove ", 2s), "startpos moves 1e1d+ 5a5b+");
+        EXPECT_LT(Clock::now() - start, 1s);
+    }
+
+    // Stopping an endless search answers at once; a busy machine may delay
+    // one attempt, so the best of three counts.
+    auto fastest = Clock::duration::max();
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        s.send("go infinite");
+        std::this_thread::sleep_for(100ms);
+        EXPECT_FALSE(s.await("bestmove ", 0s)) << "an endless search answered by itself";
+        const auto start = Clock::now();
+        s.send("stop");
+        expectLegalAnswer(s.await("bestmove ", 1s), "startpos moves 1e1d+ 5a5b+");
+        fastest = std::min(fastest, Clock::now() - start);
+    }
+    EXPECT_LT(fastest, 20ms);
+
+    EXPECT_FALSE(s.send("quit"));
+    EXPECT_TRUE(s.unread().empty());
+}
+
+// Taking the king is answered at once at every level; a side with no move resigns.
+TEST(UsiSession, 答えの決まる局面と一手読みのレベル) {
+    Script s;
+    for (const char* level : {"6", "2"}) {
+        s.send(std::string("setoption name Level value ") + level);
+        s.send("position sfen 2k2/2R2/5/5/2K2 b - 1");
+        s.send("go");
+        EXPECT_EQ(s.await("bestmove ", 1s), "bestmove 3b3a+") << level;
+        s.send("position sfen r3k/5/5/g4/K4 b - 1");
+        s.send("go btime 1000 wtime 1000");
+        EXPECT_EQ(s.await("bestmove ", 1s), "bestmove resign") << level;
+    }
+    // The one-ply player answers for both sides.
+    for (const char* position : {"startpos", "startpos moves 1e1d+", "sfen 2k2/5/5/5/2K2 w PT 1"}) {
+        s.send(std::string("position ") + position);
+        s.send("go byoyomi 1000");
+        expectLegalAnswer(s.await("bestmove ", 1s), position);
+    }
+}
+
+TEST(UsiSession, 不正な入力は一行の知らせで無視する) {
+    Script s;
+    s.send("position sfen 2k2/2R2/5/5/2K2 b - 1");
+    for (const char* line :
+         {"hello", "\x01\xff", "position sfen 2k2/2R2 b", "position startpos moves 1e1d+ 9z9z",
+          "position", "setoption", "setoption name Level value 9", "setoption name Hash value x",
+          "setoption name USI_Hash value -5"}) {
+        s.send(line);
+        const std::vector<std::string> answer = s.unread();
+        ASSERT_EQ(answer.size(), 1u) << line;
+        EXPECT_TRUE(answer[0].starts_with("info string ")) << line;
+        EXPECT_EQ(answer[0].find_first_of("\r\n\x01\xff"), std::string::npos);
+    }
+    s.send("");
+    s.send("go depth 2 nodes x movetime");
+    // The position stayed the one set first.
+    EXPECT_EQ(s.await("bestmove ", 1s), "bestmove 3b3a+");
+
+    // End of input during a search: it is stopped and answers.
+    s.send("position startpos");
+    s.send("go infinite");
+    s.send("go depth 1");
+    EXPECT_TRUE(s.await("info string already thinking", 1s));
+    s.session().finish();
+    expectLegalAnswer(s.await("bestmove ", 0s), "startpos");
+}
+
+}  // namespace
+}  // namespace tanukiban::usi

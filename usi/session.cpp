@@ -1,0 +1,353 @@
+#include "usi/session.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "engine/movegen.h"
+#include "usi/notation.h"
+#include "usi/one_ply.h"
+#include "usi/words.h"
+
+#ifndef TANUKIBAN_VERSION
+#define TANUKIBAN_VERSION "0"
+#endif
+
+namespace tanukiban::usi {
+
+using namespace engine;
+using engine::Move;
+
+namespace {
+
+constexpr int kMinLevel = 1, kMaxLevel = 6;
+
+// What came from outside, fit to be echoed on one line.
+std::string shown(std::string_view text) {
+    std::string out(text.substr(0, 40));
+    for (char& c : out)
+        if (c < 0x20 || c > 0x7e) c = '?';
+    return out;
+}
+
+std::optional<std::int64_t> number(std::string_view text) {
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
+        return lower(x) == lower(y);
+    });
+}
+
+std::string joined(const std::vector<std::string_view>& words, std::size_t from, std::size_t to) {
+    std::string out;
+    for (std::size_t i = from; i < to && i < words.size(); ++i) {
+        if (!out.empty()) out += ' ';
+        out += words[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+Session::Session(Output output, Clock clock, SessionConfig config)
+    : output_(std::move(output)),
+      clock_(std::move(clock)),
+      config_(config),
+      searcher_(clock_, config.hashMegabytes),
+      hashMegabytes_(config.hashMegabytes) {
+    position_.start = position_.current = Position::initial();
+}
+
+Session::~Session() {
+    finish();
+}
+
+void Session::say(std::string_view line) {
+    const std::lock_guard lock(outputMutex_);
+    output_(line);
+}
+
+bool Session::handle(std::string_view line) {
+    const std::vector<std::string_view> words = splitWords(line);
+    if (words.empty()) return true;
+    const std::string_view command = words[0];
+    if (command == "usi") {
+        identify();
+    } else if (command == "isready") {
+        prepare();
+        say("readyok");
+    } else if (command == "setoption") {
+        if (busy()) return say("info string options wait until the search ends"), true;
+        setOption(line);
+    } else if (command == "usinewgame") {
+        if (busy()) return say("info string usinewgame waits until the search ends"), true;
+        searcher_.newGame();
+    } else if (command == "position") {
+        setPosition(line);
+    } else if (command == "go") {
+        go(line);
+    } else if (command == "stop" || command == "gameover") {
+        stop();
+    } else if (command == "ponderhit") {
+        ponderHit();
+    } else if (command == "quit") {
+        finish();
+        return false;
+    } else {
+        say("info string unknown command: " + shown(command));
+    }
+    return true;
+}
+
+void Session::identify() {
+    say("id name Tanukiban " TANUKIBAN_VERSION);
+    say("id author Tanukiban developers");
+    say("option name USI_Hash type spin default " + std::to_string(config_.hashMegabytes) +
+        " min 1 max " + std::to_string(config_.maxHashMegabytes));
+    say("option name Level type spin default 6 min 1 max 6");
+    say("option name USI_Variant type string default <empty>");
+    say("usiok");
+}
+
+void Session::prepare() {
+    // The table is taken at the first search; a search of one ply takes it
+    // now, so that the first move's time goes to thinking.
+    if (tableReady_ || busy()) return;
+    SearchLimits limits;
+    limits.depth = 1;
+    searcher_.search(Position::initial(), limits);
+    tableReady_ = true;
+}
+
+void Session::setOption(std::string_view line) {
+    const std::vector<std::string_view> words = splitWords(line);
+    if (words.size() < 3 || words[1] != "name") {
+        say("info string setoption needs a name");
+        return;
+    }
+    const auto valueAt =
+        std::find(words.begin() + 2, words.end(), std::string_view("value")) - words.begin();
+    const std::string name = joined(words, 2, static_cast<std::size_t>(valueAt));
+    const std::string value = joined(words, static_cast<std::size_t>(valueAt) + 1, words.size());
+    const std::optional<std::int64_t> n = number(value);
+    if (sameName(name, "USI_Hash")) {
+        if (!n || *n < 1) {
+            say("info string USI_Hash needs a number of megabytes");
+            return;
+        }
+        const auto megabytes =
+            std::min<std::int64_t>(*n, static_cast<std::int64_t>(config_.maxHashMegabytes));
+        // Front ends send the size before every game; keep the table when it fits.
+        if (static_cast<std::size_t>(megabytes) != hashMegabytes_) {
+            searcher_.setHashSize(static_cast<std::size_t>(megabytes));
+            tableReady_ = false;
+        }
+        hashMegabytes_ = static_cast<std::size_t>(megabytes);
+    } else if (sameName(name, "Level")) {
+        if (!n || *n < kMinLevel || *n > kMaxLevel) {
+            say("info string Level is 1 to 6");
+            return;
+        }
+        level_ = static_cast<int>(*n);
+    } else if (!sameName(name, "USI_Variant") && !sameName(name, "USI_Ponder")) {
+        say("info string unknown option: " + shown(name));
+    }
+}
+
+void Session::setPosition(std::string_view line) {
+    std::string error;
+    std::optional<PositionText> read = readPosition(line, &error);
+    if (!read) {
+        say("info string " + shown(error) + "; the position stays as it was");
+        return;
+    }
+    position_ = std::move(*read);
+}
+
+bool Session::busy() {
+    const std::lock_guard lock(mutex_);
+    return busy_;
+}
+
+void Session::go(std::string_view line) {
+    if (busy()) {
+        say("info string already thinking; go ignored");
+        return;
+    }
+    const std::vector<std::string_view> words = splitWords(line);
+    const Color us = position_.current.sideToMove();
+    TimeControl tc;
+    bool timed = false, ponder = false, infinite = false;
+    SearchLimits limits;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string_view w = words[i];
+        if (w == "infinite") {
+            infinite = true;
+            continue;
+        }
+        if (w == "ponder") {
+            ponder = true;
+            continue;
+        }
+        if (w == "mate") {
+            say("checkmate notimplemented");
+            return;
+        }
+        const std::optional<std::int64_t> n =
+            i + 1 < words.size() ? number(words[i + 1]) : std::nullopt;
+        if (!n) {
+            say("info string go: ignored " + shown(w));
+            continue;
+        }
+        ++i;
+        const std::int64_t value = std::max<std::int64_t>(0, *n);
+        if (w == "btime" || w == "wtime") {
+            if ((w == "btime") == (us == Lower)) tc.remaining = value;
+            timed = true;
+        } else if (w == "binc" || w == "winc") {
+            if ((w == "binc") == (us == Lower)) tc.increment = value;
+            timed = true;
+        } else if (w == "byoyomi") {
+            tc.byoyomi = value;
+            timed = true;
+        } else if (w == "movetime") {
+            tc.movetime = value;
+            timed = true;
+        } else if (w == "depth") {
+            limits.depth = static_cast<int>(std::min<std::int64_t>(value, MaxPly));
+        } else if (w == "nodes") {
+            limits.nodes = static_cast<std::uint64_t>(value);
+        } else {
+            say("info string go: ignored " + shown(w));
+        }
+    }
+    limits.infinite = infinite;
+    const bool limited = timed || infinite || limits.depth > 0 || limits.nodes > 0;
+    if (!limited) tc.movetime = levelThinkTime(isSearchLevel(level_) ? level_ : 4).count();
+    if ((timed || !limited) && clock_) {
+        const TimeBudget budget = timeBudget(tc);
+        const TimePoint start = clock_();
+        limits.softDeadline = start + budget.soft;
+        limits.deadline = start + budget.hard;
+    }
+    if (config_.depthCap > 0)
+        limits.depth =
+            limits.depth > 0 ? std::min(limits.depth, config_.depthCap) : config_.depthCap;
+    if (config_.nodeCap > 0)
+        limits.nodes = limits.nodes > 0 ? std::min(limits.nodes, config_.nodeCap) : config_.nodeCap;
+    limits.stop = &stop_;
+    const std::size_t played =
+        static_cast<std::size_t>(position_.startPly) + position_.moves.size();
+    limits.pliesPlayed = static_cast<int>(std::min<std::size_t>(played, GamePlyLimit));
+
+    if (thread_.joinable()) thread_.join();
+    {
+        const std::lock_guard lock(mutex_);
+        busy_ = true;
+        hold_ = infinite || ponder;
+        pondering_ = ponder;
+        infinite_ = infinite;
+    }
+    stop_.store(false);
+    if (isSearchLevel(level_)) tableReady_ = true;
+    thread_ = std::thread(&Session::think, this, position_.current, limits);
+}
+
+void Session::think(Position root, SearchLimits limits) {
+    Move best, ponder;
+    if (const Move take = root.kingCapture()) {
+        best = take;
+    } else if (!isSearchLevel(level_)) {
+        best = onePlyMove(root, level_, random_);
+    } else {
+        const SearchResult result = searcher_.search(
+            root, limits, [&](const SearchInfo& info) { say(infoLine(info, root)); });
+        best = result.best;
+        ponder = result.ponder;
+    }
+    {
+        std::unique_lock lock(mutex_);
+        released_.wait(lock, [&] { return !hold_; });
+        busy_ = false;
+    }
+    answer(best, ponder, root);
+}
+
+void Session::answer(Move best, Move ponder, const Position& root) {
+    if (!best) {
+        say("bestmove resign");
+        return;
+    }
+    std::string line = "bestmove " + formatMove(root, best);
+    const Piece taken = root.capturedBy(best);
+    if (ponder && !(taken != NoPiece && kindOf(taken) == King)) {
+        Position next = root;
+        next.make(best);
+        if (isLegal(next, ponder)) line += " ponder " + formatMove(next, ponder);
+    }
+    say(line);
+}
+
+std::string Session::infoLine(const SearchInfo& info, const Position& root) const {
+    std::string line = "info depth " + std::to_string(info.depth) + " seldepth " +
+                       std::to_string(std::max(info.seldepth, info.depth));
+    if (isMateScore(info.score)) {
+        line += " score mate " + std::to_string(matePlies(info.score));
+    } else {
+        line += " score cp " + std::to_string(info.score);
+    }
+    const auto ms = static_cast<std::uint64_t>(std::max<std::int64_t>(0, info.time.count()));
+    const std::uint64_t nps = ms > 0 ? info.nodes * 1000 / ms : 0;
+    line += " nodes " + std::to_string(info.nodes) + " nps " + std::to_string(nps) + " time " +
+            std::to_string(ms) + " hashfull " + std::to_string(info.hashfull);
+    if (!info.pv.empty()) {
+        line += " pv";
+        Position pos = root;
+        for (const Move m : info.pv) {
+            const Piece taken = pos.capturedBy(m);
+            if (!isLegal(pos, m)) break;
+            line += ' ' + formatMove(pos, m);
+            if (taken != NoPiece && kindOf(taken) == King) break;
+            pos.make(m);
+        }
+    }
+    return line;
+}
+
+void Session::stop() {
+    {
+        const std::lock_guard lock(mutex_);
+        if (!busy_) return;
+        hold_ = false;
+        pondering_ = false;
+    }
+    stop_.store(true);
+    released_.notify_all();
+}
+
+void Session::ponderHit() {
+    {
+        const std::lock_guard lock(mutex_);
+        if (!busy_ || !pondering_) return;
+        pondering_ = false;
+        hold_ = infinite_;
+    }
+    released_.notify_all();
+}
+
+void Session::finish() {
+    stop();
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace tanukiban::usi

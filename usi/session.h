@@ -1,0 +1,83 @@
+#pragma once
+// A USI session: command lines in, answer lines out through a callback. The
+// search runs on a thread of its own so that `stop`, `isready` and the rest
+// are answered while it thinks. The caller does the reading and writing and
+// hands in the clock.
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "computer/random_sequence.h"
+#include "engine/limits.h"
+#include "engine/search.h"
+#include "usi/position_text.h"
+
+namespace tanukiban::usi {
+
+struct SessionConfig {
+    std::size_t hashMegabytes = 16;
+    std::size_t maxHashMegabytes = 1024;
+    // Caps on every search, whatever `go` asks; 0 for none.
+    int depthCap = 0;
+    std::uint64_t nodeCap = 0;
+};
+
+class Session {
+  public:
+    // Every line is handed to output whole, without its line break, from
+    // this thread or the search's, one at a time.
+    using Output = std::function<void(std::string_view line)>;
+
+    Session(Output output, engine::Clock clock, SessionConfig config = {});
+    // Stops a running search and waits for it.
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Handles one command line. False once `quit` has been handled.
+    bool handle(std::string_view line);
+    // The end of input: stops a running search and waits for its answer.
+    void finish();
+
+  private:
+    void say(std::string_view line);
+    void identify();
+    void prepare();
+    void setOption(std::string_view line);
+    void setPosition(std::string_view line);
+    void go(std::string_view line);
+    void stop();
+    void ponderHit();
+    bool busy();
+    void think(engine::Position root, engine::SearchLimits limits);
+    void answer(engine::Move best, engine::Move ponder, const engine::Position& root);
+    std::string infoLine(const engine::SearchInfo& info, const engine::Position& root) const;
+
+    Output output_;
+    engine::Clock clock_;
+    SessionConfig config_;
+    std::mutex outputMutex_;
+
+    engine::Searcher searcher_;
+    std::size_t hashMegabytes_;
+    bool tableReady_ = false;  // the table's memory is taken
+    RandomSequence random_;
+    int level_ = 6;
+    PositionText position_;
+
+    std::thread thread_;
+    std::mutex mutex_;
+    std::condition_variable released_;
+    bool busy_ = false;       // a search runs or holds its answer
+    bool hold_ = false;       // the answer waits for `stop` (or `ponderhit`)
+    bool pondering_ = false;  // `go ponder`: the answer waits for `ponderhit` too
+    bool infinite_ = false;
+    std::atomic<bool> stop_{false};
+};
+
+}  // namespace tanukiban::usi
