@@ -1,9 +1,12 @@
 #pragma once
 // The window's drawing surface as the drawing procedures see it. Positions
-// are in board cells, fractions allowed: cell (x, y) has its top-left corner
-// at (盤原点X + 桝幅·x, 盤原点Y + 桝高·y) twips. The surface keeps its picture;
-// nothing is ever redrawn on demand.
+// are in board cells (display/geometry.h), colours palette indices
+// (display/palette.h). The surface keeps its picture; nothing is ever redrawn
+// on demand.
 #include <string_view>
+
+#include "display/geometry.h"
+#include "display/palette.h"
 
 namespace tanukiban {
 
@@ -37,13 +40,5 @@ class Surface {
   private:
     bool bold_ = false;
 };
-
-// Cell coordinates of a position given in twips, for the few texts placed that way.
-inline double cellXFromTwips(double twipsX) {
-    return (twipsX - 2200.0) / 600.0;
-}
-inline double cellYFromTwips(double twipsY) {
-    return (twipsY - 520.0) / 615.0;
-}
 
 }  // namespace tanukiban

@@ -4,6 +4,7 @@
 
 #include "flow/drawing.h"
 #include "flow/game.h"
+#include "flow/record_header.h"
 #include "record/record_reader.h"
 #include "record/record_writer.h"
 

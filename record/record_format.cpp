@@ -113,9 +113,4 @@ int 読込_棋譜ファイル(RecordLines& 入力, std::string& 文字列) {
     return OK;
 }
 
-double 取得_棋譜のX座標(std::string_view IN_文字列) {
-    const double n = characterCount(IN_文字列);
-    return 盤原点X + (1 + (13 - n) / 5) * 桝幅;
-}
-
 }  // namespace tanukiban

@@ -60,8 +60,4 @@ class RecordLines {
 // Reads the next line into 文字列: OK, or NG at the end with 文字列 unchanged.
 int 読込_棋譜ファイル(RecordLines& 入力, std::string& 文字列);
 
-// Left edge, in twips, of a header line drawn centred-ish over the board:
-// 13 characters start at the board's left edge.
-double 取得_棋譜のX座標(std::string_view IN_文字列);
-
 }  // namespace tanukiban

@@ -130,12 +130,4 @@ ReadResult loadRecord(GameState& s, const std::filesystem::path& file) {
     return result;
 }
 
-std::array<HeaderLine, 3> headerLayout(const RecordHeader& header) {
-    return {{
-        {header.title, 取得_棋譜のX座標(header.title), 5700, 赤色},
-        {header.upper, 取得_棋譜のX座標(header.upper), 100, 白色},
-        {header.lower, 取得_棋譜のX座標(header.lower), 5300, 白色},
-    }};
-}
-
 }  // namespace tanukiban

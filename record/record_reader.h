@@ -71,15 +71,4 @@ PanelTexts panelTexts(const RecordHeader& header, int 手番MAN);
 // (Loaded or NoMoves), applies it; a refused file leaves s untouched.
 ReadResult loadRecord(GameState& s, const std::filesystem::path& file);
 
-// Where and how each header line is printed (font size 12): the title below
-// the board in red, the upper player above it, the lower player below it.
-struct HeaderLine {
-    std::string_view text;
-    double left;  // twips
-    double top;   // twips
-    int colour;
-};
-inline constexpr int kHeaderFontSize = 12;
-std::array<HeaderLine, 3> headerLayout(const RecordHeader& header);
-
 }  // namespace tanukiban

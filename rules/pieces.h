@@ -40,27 +40,12 @@ inline constexpr int NG = 0;
 inline constexpr int 対局_MAN = 0;  // two humans at one mouse
 inline constexpr int 対局_COM = 1;  // a human against the computer
 
-// Palette indices of the standard 16-colour palette.
-inline constexpr int 白色 = 15;
-inline constexpr int 黒色 = 0;
-inline constexpr int 赤色 = 12;
-inline constexpr int 背景色 = 2;
-inline constexpr int 桝枠色 = 2;
-inline constexpr int 移動結果色 = 15;
-
 // Background kinds; they double as picture codes.
 inline constexpr int 背景_緑 = 2;
 inline constexpr int 背景_畳 = 3;
 inline constexpr int 背景_竹 = 4;
 inline constexpr int 背景_宇宙 = 5;
 inline constexpr int 背景_煉瓦 = 6;
-
-// Window geometry in twips: square (x, y) has its top-left corner at
-// (盤原点X + 桝幅·x, 盤原点Y + 桝高·y).
-inline constexpr int 盤原点X = 2200;
-inline constexpr int 盤原点Y = 520;
-inline constexpr int 桝幅 = 600;
-inline constexpr int 桝高 = 615;
 
 // Stand columns: the lower player's on the right, the upper player's on the left.
 inline constexpr int 自持盤X1 = 7;   // 歩 香 桂 銀 faces

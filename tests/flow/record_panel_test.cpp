@@ -10,6 +10,7 @@
 
 #include "display/surface.h"
 #include "files/cp932.h"
+#include "flow/record_header.h"
 #include "record/record_format.h"
 #include "tests/flow/record_scene.h"
 
@@ -50,6 +51,13 @@ bool boxesEmpty(const FakeRecordPanel& p) {
 // The header line printed at a left edge and top given in twips.
 std::optional<DrawCall> headerAt(const RecordingSurface& d, std::string_view text, double top) {
     return d.textAt(cellXFromTwips(取得_棋譜のX座標(text)), cellYFromTwips(top));
+}
+
+TEST(見出しの位置, 十三文字で盤の左端から始まる) {
+    EXPECT_DOUBLE_EQ(取得_棋譜のX座標("あいうえおかきくけこさしす"), 2800);
+    EXPECT_DOUBLE_EQ(取得_棋譜のX座標(""), 4360);
+    EXPECT_DOUBLE_EQ(取得_棋譜のX座標("練習"), 2200 + (1 + 11.0 / 5) * 600);
+    EXPECT_LT(取得_棋譜のX座標("ｺﾝﾋﾟｭｰﾀｺﾝﾋﾟｭｰﾀｺﾝﾋﾟｭｰﾀ"), 2800);
 }
 
 struct WrittenGame {

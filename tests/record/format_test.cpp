@@ -75,13 +75,6 @@ TEST(RecordLines, EndAtCrLfLfOrCrAndNotAfterTheLast) {
     EXPECT_EQ(s, "kept");
 }
 
-TEST(HeaderPlacement, ThirteenCharactersStartAtTheBoardsLeftEdge) {
-    EXPECT_DOUBLE_EQ(取得_棋譜のX座標("あいうえおかきくけこさしす"), 2800);
-    EXPECT_DOUBLE_EQ(取得_棋譜のX座標(""), 4360);
-    EXPECT_DOUBLE_EQ(取得_棋譜のX座標("練習"), 2200 + (1 + 11.0 / 5) * 600);
-    EXPECT_LT(取得_棋譜のX座標("ｺﾝﾋﾟｭｰﾀｺﾝﾋﾟｭｰﾀｺﾝﾋﾟｭｰﾀ"), 2800);
-}
-
 TEST(CodePage, KeepsBackslashAndTildeAndRoundTripsJapanese) {
     const std::string text = "\\~ｺﾝﾋﾟｭｰﾀ練習あなた～";
     const auto bytes = encodeCp932(text);

@@ -223,16 +223,5 @@ TEST(RecordReader, AnOversizedFileIsRefused) {
     EXPECT_EQ(readRecordFile(folder / "big.棋譜").status, ReadStatus::Invalid);
 }
 
-TEST(RecordReader, HeaderLinesArePlacedByTheirLength) {
-    const ReadResult r = parseRecord(kExampleBytes);
-    const auto layout = headerLayout(r.record.header);
-    EXPECT_EQ(layout[0].text, "練習");
-    EXPECT_EQ(layout[0].top, 5700);
-    EXPECT_EQ(layout[0].colour, 赤色);
-    EXPECT_EQ(layout[1].top, 100);
-    EXPECT_EQ(layout[2].top, 5300);
-    EXPECT_DOUBLE_EQ(layout[1].left, 2200 + (1 + 6.0 / 5) * 600);
-}
-
 }  // namespace
 }  // namespace tanukiban
