@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -56,6 +57,7 @@ MainWindow::MainWindow() {
     naturalSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     QObject::connect(naturalSize, &QAction::triggered, this, [this] { showNaturalSize(); });
     addAction(naturalSize);
+    addShortcuts();
 
     timer_.setInterval(50);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
@@ -130,6 +132,12 @@ void MainWindow::buildMenus() {
 void MainWindow::showNaturalSize() {
     if (isMaximized() || isFullScreen()) showNormal();
     resize(sizeHint());
+}
+
+void MainWindow::addShortcuts() {
+    // A record panel box with the focus keeps these keys for its own text.
+    action(MenuItem::COPY_SFEN)->setShortcut(QKeySequence::Copy);
+    action(MenuItem::PASTE_SFEN)->setShortcut(QKeySequence::Paste);
 }
 
 QAction* MainWindow::action(MenuItem item) const {
@@ -208,6 +216,14 @@ void MainWindow::waitUntil(const std::function<bool()>& done) {
 
 RecordPanel& MainWindow::recordPanel() {
     return *panel_;
+}
+
+std::string MainWindow::clipboardText() const {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void MainWindow::setClipboardText(std::string_view utf8) {
+    QGuiApplication::clipboard()->setText(qs(utf8));
 }
 
 void MainWindow::quit() {

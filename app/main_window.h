@@ -45,6 +45,8 @@ class MainWindow : public QMainWindow, public Platform {
     void sleepWithoutEvents(double seconds) override;
     void waitUntil(const std::function<bool()>& done) override;
     RecordPanel& recordPanel() override;
+    std::string clipboardText() const override;
+    void setClipboardText(std::string_view utf8) override;
     void quit() override;
 
   protected:
@@ -53,6 +55,7 @@ class MainWindow : public QMainWindow, public Platform {
 
   private:
     void buildMenus();
+    void addShortcuts();
     // The game while it accepts events.
     Game* live() const { return game_ && !game_->ended() ? game_ : nullptr; }
 

@@ -156,6 +156,13 @@ class Game {
     void REVERSE_Click();
     void REPLAY_Click();
     void AFTER_Click();
+
+    // --- Positions to and from the clipboard (position_exchange.cpp) ---
+    void COPY_SFEN_Click();
+    void COPY_KIFU_Click();
+    void PASTE_SFEN_Click();
+
+    // --- The handicap ladder (handicap.cpp) ---
     void LBEL_UP_Click();
     void LEBEL_DOWN_Click();
     void showHandicapStep(const HandicapStep& step);

@@ -51,6 +51,15 @@ void Game::menuCommand(MenuItem item) {
         case MenuItem::REVERSE:
             REVERSE_Click();
             break;
+        case MenuItem::COPY_SFEN:
+            COPY_SFEN_Click();
+            break;
+        case MenuItem::COPY_KIFU:
+            COPY_KIFU_Click();
+            break;
+        case MenuItem::PASTE_SFEN:
+            PASTE_SFEN_Click();
+            break;
         case MenuItem::REPLAY:
             REPLAY_Click();
             break;

@@ -78,6 +78,10 @@ class Platform {
 
     virtual RecordPanel& recordPanel() = 0;
 
+    // The desktop's clipboard as UTF-8 text; empty when it holds no text.
+    virtual std::string clipboardText() const = 0;
+    virtual void setClipboardText(std::string_view utf8) = 0;
+
     // Ends the program once the running handler has returned; no event is
     // delivered after it.
     virtual void quit() = 0;

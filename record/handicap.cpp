@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, 21> kTexts{
 std::optional<HandicapStatus> refusal(const GameState& s) {
     if (s.棋譜モード == OK) return HandicapStatus::RecordMode;
     if (s.手順数 > 0) return HandicapStatus::MidGame;
-    if (s.手番 != 手番なし || s.反転済 == OK) return HandicapStatus::NotAtStart;
+    if (s.手番 != 手番なし || s.反転済 == OK || s.pastedPosition) return HandicapStatus::NotAtStart;
     return std::nullopt;
 }
 

@@ -16,7 +16,7 @@ enum class HandicapStatus {
     AtEnd,       // the end of the ladder: nothing changed but the flag
     RecordMode,  // refused: a record is loaded
     MidGame,     // refused: plies have been played
-    NotAtStart,  // refused: a game runs or the board was flipped
+    NotAtStart,  // refused: a game runs, or the board was flipped or pasted
 };
 
 struct HandicapStep {

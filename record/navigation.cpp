@@ -66,6 +66,7 @@ FlipStatus flipBoard(GameState& s) {
     std::swap(s.持駒数MAN, s.持駒数COM);
     if (s.ハンデ設定済 == OK) s.ハンデレベル = -s.ハンデレベル;
     s.手番 = -s.手番;
+    if (s.手番 == 手番なし) s.upperToMoveAtRest = !s.upperToMoveAtRest;
     s.手順数 = 0;
     s.手順最大数 = 0;
     return FlipStatus::Flipped;

@@ -24,6 +24,9 @@ inline constexpr Notice kCannotOpen{"棋譜ﾌｧｲﾙを開けません", "棋
 // Opening the write panel.
 inline constexpr Notice kFlippedNoWrite{"反転後は書き込みできません", "棋譜書込"};
 inline constexpr Notice kHandicapNoWrite{"ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込"};
+// Records always start from the initial position.
+inline constexpr Notice kPastedNoWrite{
+    "貼付けた局面からは書き込みできません(初期局面から始めた対局のみ)", "棋譜書込"};
 
 // Writing a record.
 inline constexpr Notice kNoFileName{"ﾌｧｲﾙ名が入力されていません", "  "};

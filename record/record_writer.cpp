@@ -13,6 +13,7 @@ namespace {}  // namespace
 WritePanelStatus writePanelStatus(const GameState& s) {
     if (s.反転済 == OK) return WritePanelStatus::Flipped;
     if (s.ハンデ設定済 == OK) return WritePanelStatus::Handicapped;
+    if (s.pastedPosition) return WritePanelStatus::Pasted;
     return WritePanelStatus::Allowed;
 }
 
@@ -22,6 +23,8 @@ std::optional<Notice> writePanelNotice(WritePanelStatus status) {
             return notices::kFlippedNoWrite;
         case WritePanelStatus::Handicapped:
             return notices::kHandicapNoWrite;
+        case WritePanelStatus::Pasted:
+            return notices::kPastedNoWrite;
         case WritePanelStatus::Allowed:
             break;
     }

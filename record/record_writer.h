@@ -11,9 +11,10 @@
 
 namespace tanukiban {
 
-enum class WritePanelStatus { Allowed, Flipped, Handicapped };
+enum class WritePanelStatus { Allowed, Flipped, Handicapped, Pasted };
 
-// Whether the write panel may open: not after a flip or a handicap.
+// Whether the write panel may open: not after a flip, a handicap or the
+// paste of a position other than the initial one.
 WritePanelStatus writePanelStatus(const GameState& s);
 std::optional<Notice> writePanelNotice(WritePanelStatus status);
 

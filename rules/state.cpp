@@ -38,6 +38,8 @@ void 初期設定(GameState& s) {
     s.手順数 = 0;
     s.手数 = 0;
     s.反転済 = NG;
+    s.pastedPosition = false;
+    s.upperToMoveAtRest = false;
 
     s.所有秒COM = 0;
     s.所有秒MAN = 0;

@@ -52,6 +52,13 @@ struct GameState {
     int ハンデ設定済 = NG;
     int 局面変更 = NG;
     int 勝者 = 手番なし;
+    // A position other than the initial one was pasted: like a handicap, it
+    // keeps the game out of record files and the handicap ladder off until
+    // 初期設定.
+    bool pastedPosition = false;
+    // While no game runs, the shown position gives the move to the upper side
+    // (as a pasted position may); the lower side otherwise.
+    bool upperToMoveAtRest = false;
 
     // Written by making a move (lower king) and by the influence survey.
     int 王X_MAN = 0, 王Y_MAN = 0, 王X_COM = 0, 王Y_COM = 0;

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -46,7 +47,8 @@ TEST(窓, メニューバーの並びと名前) {
     EXPECT_EQ(captions(game->actions()[1]->menu()->actions()), (QStringList{"先手", "後手"}));
     EXPECT_EQ(captions(game->actions()[2]->menu()->actions()),
               (QStringList{"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "LEVEL6"}));
-    EXPECT_EQ(captions(bar[1]->menu()->actions()), (QStringList{"最初", "反転"}));
+    EXPECT_EQ(captions(bar[1]->menu()->actions()),
+              (QStringList{"最初", "反転", "SFENをｺﾋﾟｰ", "棋譜をｺﾋﾟｰ", "SFENを貼付"}));
     EXPECT_EQ(captions(bar[6]->menu()->actions()), (QStringList{"読込", "書込"}));
     EXPECT_EQ(captions(bar[7]->menu()->actions()),
               (QStringList{"緑", "畳", "竹", "宇宙", "煉瓦", "移動指導", "経過時間", "BGM"}));
@@ -55,6 +57,10 @@ TEST(窓, メニューバーの並びと名前) {
     EXPECT_TRUE(w.action(MenuItem::BGM)->isCheckable());
     EXPECT_FALSE(w.action(MenuItem::START)->isCheckable());
     EXPECT_EQ(w.windowTitle(), "Tanukiban");
+    EXPECT_EQ(w.action(MenuItem::COPY_SFEN)->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(w.action(MenuItem::PASTE_SFEN)->shortcut(), QKeySequence(QKeySequence::Paste));
+    w.setClipboardText("sfen 局面");
+    EXPECT_EQ(w.clipboardText(), "sfen 局面");
 }
 
 TEST(窓, チェックは処理が決める) {

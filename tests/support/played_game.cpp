@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "engine/convert.h"
 #include "rules/move.h"
 #include "rules/movegen.h"
 
@@ -19,7 +20,7 @@ void playPly(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, i
     s.手番 = -s.手番;
 }
 
-PlayedGame playGame(unsigned seed, bool manFirst, int plies) {
+PlayedGame playGame(unsigned seed, bool manFirst, int plies, bool keepKingSafe) {
     PlayedGame g;
     GameState& s = g.final;
     初期設定(s);
@@ -36,6 +37,10 @@ PlayedGame playGame(unsigned seed, bool manFirst, int plies) {
         generateMoves(s, com, moves);
         std::erase_if(moves,
                       [&](const Move& mv) { return std::abs(s.盤[mv.toX][mv.toY]) == 王COM; });
+        if (keepKingSafe) {
+            const auto pos = engine::positionFromGame(s);
+            std::erase_if(moves, [&](const Move& mv) { return !engine::fromGameMove(*pos, mv); });
+        }
         if (moves.empty()) break;
         std::vector<Move> lively;  // captures and drops, so that hands fill and empty
         for (const Move& mv : moves)

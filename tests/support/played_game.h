@@ -21,7 +21,9 @@ void playPly(GameState& s, int 元X, int 元Y, int 先X, int 先Y, int 元駒, i
 // A pseudo-random game of up to `plies` plies (no king is ever taken) from
 // the initial position, the lower side first when manFirst, against the
 // computer. Lower-side drops store the stand row, upper-side drops the pair.
-PlayedGame playGame(unsigned seed, bool manFirst, int plies);
+// With keepKingSafe no ply leaves the mover's own king attacked, as other
+// programs require of every move.
+PlayedGame playGame(unsigned seed, bool manFirst, int plies, bool keepKingSafe = false);
 
 // True when both sides captured and both dropped.
 bool isLively(const PlayedGame& g);

@@ -68,6 +68,8 @@ class FakePlatform : public Platform {
     // Runs duringWait once, then sleeps in real time until done or quit.
     void waitUntil(const std::function<bool()>& done) override;
     RecordPanel& recordPanel() override { return panel; }
+    std::string clipboardText() const override { return clipboard; }
+    void setClipboardText(std::string_view utf8) override { clipboard = std::string(utf8); }
     void quit() override;
 
     bool isEnabled(MenuItem item) const;
@@ -93,6 +95,7 @@ class FakePlatform : public Platform {
     int waits = 0;     // waits for another thread
     // What the player does while the game waits for another thread.
     std::function<void()> duringWait;
+    std::string clipboard;
     int backgroundColour = -1;
     int placeCount = 0;
     int quitCount = 0;
