@@ -14,7 +14,9 @@ namespace {
 constexpr char kLetters[KindCount] = {'P', 'T', 'L', 'N', 'S', 'G', 'B', 'R', 'K'};
 // The face each pair shows in the initial position names it in a hand.
 constexpr Kind kHandFace[PairCount] = {Pawn, Tokin, Gold, Silver};
-constexpr int kPiecesPerPair = 2;
+// The two of the initial position and one more that the largest handicap
+// puts on the board.
+constexpr int kPiecesPerPair = 3;
 
 std::optional<Kind> kindOfLetter(char c) {
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -128,7 +130,7 @@ bool checkMaterial(const Placement& p, std::string* error) {
         if (piece != NoPiece && kindOf(piece) != King) ++total[pairOf(kindOf(piece))];
     for (int pair = 0; pair < PairCount; ++pair) {
         if (total[pair] + p.hand[Lower][pair] + p.hand[Upper][pair] > kPiecesPerPair) {
-            return fail(error, std::string("more than two pieces of the pair of ") +
+            return fail(error, std::string("more than three pieces of the pair of ") +
                                    kLetters[kHandFace[pair]]);
         }
     }

@@ -51,6 +51,16 @@ TEST(局面の貼付, 写した局面は盤と持駒と手番がそのまま戻�
     EXPECT_TRUE(h.platform.messages.empty());
 }
 
+TEST(局面の貼付, 一番大きいハンデの局面も写して戻る) {
+    GameHarness h;
+    h.start();
+    for (int level = 0; level < 4; ++level) h.menu(MenuItem::LBEL_UP);
+    const GameState handicapped = h.state();
+    h.menu(MenuItem::COPY_SFEN);
+    pasteAfresh(h);
+    EXPECT_TRUE(samePasted(h.state(), handicapped)) << h.platform.clipboard;
+}
+
 TEST(局面の貼付, 写した棋譜は示した手まで指し直される) {
     GameHarness h;
     h.start();

@@ -118,7 +118,7 @@ TEST(UsiNotation, 壊れた局面と指し手は理由付きで拒む) {
          {"", "pgkst/5/5/5/TSKGP", "pgkst/5/5/5/TSKGP x - 1", "pgkst/5/5/5/TSKG b - 1",
           "pgkst/5/5/5/TSKGPP b - 1", "pgkst/5/5/5/5/TSKGP b - 1", "pgkst/5/5/5/TSKGX b - 1",
           "pgkst/5/5/5/TSKG+G b - 1", "pgkst/5/5/5/TSKGP b K 1", "pgkst/5/5/5/TSKGP b 999P 1",
-          "pgkst/5/5/5/TSKGP b P 1", "pgkst/5/5/5/TSKGP b - 0", "pgkst/5/5/5/TSKGP b - 1x",
+          "pgkst/5/5/5/TSKGP b 2P 1", "pgkst/5/5/5/TSKGP b - 0", "pgkst/5/5/5/TSKGP b - 1x",
           "pgkst/5/5/5/TSPGP b - 1", "pgkst/5/5/5/TSKGP b - 1 2"}) {
         std::string error;
         EXPECT_FALSE(parseSfen(sfen, nullptr, &error)) << sfen;
