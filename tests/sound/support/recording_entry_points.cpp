@@ -16,7 +16,8 @@ void record(const char* name, std::initializer_list<std::int32_t> args) {
     std::string s = std::string(name) + "(";
     const char* sep = "";
     for (std::int32_t a : args) {
-        s += sep + std::to_string(a);
+        s += sep;  // appended piece by piece: GCC 12 at -O3 warns falsely on sep + string
+        s += std::to_string(a);
         sep = ",";
     }
     active->calls.push_back(s + ")");
