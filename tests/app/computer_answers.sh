@@ -7,19 +7,8 @@ set -eu
 
 source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
 
-app=$2 keep=$3
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -n "$keep" && -f shot.png ]] && cp shot.png "$keep"
-    kill "$pid" 2>/dev/null || true
-    exit 1
-}
 
-"$app" 2>app.err &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tanukiban$' | head -1) ||
-    fail "no window titled Tanukiban"
-sleep 1
+start_window
 import -window root shot.png
 
 # Without a window manager the window sits at 0,0 without a frame; the

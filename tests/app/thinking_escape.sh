@@ -8,18 +8,8 @@ set -eu
 
 source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
 
-app=$2
-fail() {
-    echo "FAIL: $*" >&2
-    kill "$pid" 2>/dev/null || true
-    exit 1
-}
 
-"$app" 2>app.err &
-pid=$!
-wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tanukiban$' | head -1) ||
-    fail "no window titled Tanukiban"
-sleep 1
+start_window
 import -window root shot.png
 top=$(convert shot.png -crop 1x120+3+0 +repage txt:- | awk -F'[,:]' '/#008000/ {print $2; exit}')
 [[ -n "$top" && "$top" -gt 0 ]] || fail "no green drawing area below the menu bar"

@@ -9,20 +9,6 @@ set -eu
 export XVFB_SCREEN=1600x1000x24
 source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
 
-app=$2 keep=$3
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -n "$keep" && -f shot.png ]] && cp shot.png "$keep"
-    kill "$pid" 2>/dev/null || true
-    exit 1
-}
-start() {
-    "$app" 2>>app.err &
-    pid=$!
-    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tanukiban$' | head -1) ||
-        fail "no window titled Tanukiban"
-    sleep 1
-}
 stop() {
     xdotool windowfocus --sync "$wid"
     xdotool key Escape
@@ -33,7 +19,7 @@ stop() {
 size() { xdotool getwindowgeometry "$wid" | awk '/Geometry/ {print $2}'; }
 shot() { import -window root shot.png; }
 
-start
+start_window
 shot
 # The drawing area begins below the menu bar, where the green starts.
 top=$(convert shot.png -crop 1x120+3+0 +repage txt:- | awk -F'[,:]' '/#008000/ {print $2; exit}')
@@ -83,7 +69,7 @@ red() { convert shot.png -format "%[hex:p{$1,$2}]" info:; }
 [[ "$(red $(($(px 4) + 40)) "$(py 5)")" != FF0000* ]] || fail "the square beside it is framed"
 stop
 
-start
+start_window
 [[ "$(size)" == 1480x866 ]] || fail "the size was not kept: $(size)"
 shot
 doubled

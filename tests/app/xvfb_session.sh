@@ -19,3 +19,20 @@ if [[ "${1:-}" != --inside ]]; then
     xvfb-run -a -s "-screen 0 ${XVFB_SCREEN:-1024x768x24}" "$BASH" "$script" --inside "$app" "$keep"
     exit
 fi
+
+# Inside: what every window test does first.
+app=$2 keep=${3:-}
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -n "$keep" && -f shot.png ]] && cp shot.png "$keep"
+    kill "${pid:-}" 2>/dev/null || true
+    exit 1
+}
+# Starts the program and waits for its window; sets pid and wid.
+start_window() {
+    "$app" 2>>app.err &
+    pid=$!
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tanukiban$' | head -1) ||
+        fail "no window titled Tanukiban"
+    sleep 1
+}
