@@ -33,6 +33,8 @@ const char kHelp[] =
     "  --depth N          levels 4..6 search to depth N instead\n"
     "  --upper-off LIST   parts of the upper player's search to switch off, by\n"
     "  --lower-off LIST   comma: null,lmr,futility,check,killers,history,aspiration\n"
+    "  --upper-on LIST    parts to switch on, named alike\n"
+    "  --lower-on LIST\n"
     "  --upper-weights F  the upper (lower) player's evaluation weights, a file of\n"
     "  --lower-weights F  whole numbers as tools/tune writes them\n"
     "  --jobs N           games played at once, 1 or 2 (default 1)\n"
@@ -62,26 +64,27 @@ bool parseLong(const char* text, long lo, long hi, long& out) {
     return true;
 }
 
-bool parseFeaturesOff(const std::string& list, tanukiban::engine::SearchFeatures& f) {
+// Sets each named part of the search on or off.
+bool parseFeatures(const std::string& list, bool on, tanukiban::engine::SearchFeatures& f) {
     std::size_t start = 0;
     while (start <= list.size()) {
         const std::size_t comma = list.find(',', start);
         const std::string name =
             list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         if (name == "null") {
-            f.nullMove = false;
+            f.nullMove = on;
         } else if (name == "lmr") {
-            f.lateMoveReductions = false;
+            f.lateMoveReductions = on;
         } else if (name == "futility") {
-            f.futility = false;
+            f.futility = on;
         } else if (name == "check") {
-            f.checkExtension = false;
+            f.checkExtension = on;
         } else if (name == "killers") {
-            f.killers = false;
+            f.killers = on;
         } else if (name == "history") {
-            f.history = false;
+            f.history = on;
         } else if (name == "aspiration") {
-            f.aspiration = false;
+            f.aspiration = on;
         } else {
             return false;
         }
@@ -174,10 +177,12 @@ int main(int argc, char** argv) {
             if (end == argv[i] || *end != '\0' || !(x > 0 && x <= 100))
                 return usageError("--time-scale takes a number above 0 and up to 100");
             o.upperEngine.timeScale = o.lowerEngine.timeScale = x;
-        } else if ((a == "--upper-off" || a == "--lower-off") && hasValue) {
-            auto& side = a == "--upper-off" ? o.upperEngine : o.lowerEngine;
-            if (!parseFeaturesOff(argv[++i], side.features))
-                return usageError("unknown search part in --upper-off or --lower-off");
+        } else if ((a == "--upper-off" || a == "--lower-off" || a == "--upper-on" ||
+                    a == "--lower-on") &&
+                   hasValue) {
+            auto& side = a.starts_with("--upper") ? o.upperEngine : o.lowerEngine;
+            if (!parseFeatures(argv[++i], a.ends_with("-on"), side.features))
+                return usageError("unknown search part in --upper-off, --lower-off, --upper-on or --lower-on");
         } else if ((a == "--upper-weights" || a == "--lower-weights") && hasValue) {
             auto& side = a == "--upper-weights" ? o.upperEngine : o.lowerEngine;
             if (!readWeights(argv[++i], side.weights))
