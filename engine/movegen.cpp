@@ -86,6 +86,14 @@ bool isLegal(const Position& pos, Move m) {
     return !(pos.attackersTo(king, (occ ^ bit(from)) | bit(to), them) & ~bit(to));
 }
 
+bool hasLegalMove(const Position& pos) {
+    // Out of check any drop is legal, and the board always has an empty square.
+    if (!pos.inCheck() && !pos.handEmpty(pos.sideToMove())) return true;
+    MoveList list;
+    generateMoves(pos, list);
+    return list.size > 0;
+}
+
 std::uint64_t perft(Position& pos, int depth) {
     if (depth <= 0) return 1;
     MoveList list;

@@ -19,6 +19,9 @@ void generateMoves(const Position& pos, MoveList& out, GenType type = GenType::A
 // answer as generateMoves, without generating.
 bool isLegal(const Position& pos, Move m);
 
+// Whether the side to move has a legal move at all (if not, it has lost).
+bool hasLegalMove(const Position& pos);
+
 // Leaf count of the legal move tree; the last ply is counted, not made.
 std::uint64_t perft(Position& pos, int depth);
 

@@ -247,8 +247,10 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
     staticEval_[ply] = staticEval;
 
     if (!pvNode && !inCheck) {
-        // A position far above beta with little depth left is not searched.
-        if (f_.futility && depth <= 3 && staticEval - 120 * depth >= beta && staticEval < MateBound)
+        // A position far above beta with little depth left is not searched,
+        // unless the side to move has no move and so has lost.
+        if (f_.futility && depth <= 3 && staticEval - 120 * depth >= beta &&
+            staticEval < MateBound && hasLegalMove(pos_))
             return staticEval;
         // Passing still holds beta: a real move would do better.
         if (f_.nullMove && nullAllowed && depth >= 3 && staticEval >= beta && beta > -MateBound) {

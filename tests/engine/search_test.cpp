@@ -33,6 +33,21 @@ TEST(EngineSearch, 一手詰を詰みの点で見つけ詰んだ側は指す手�
     EXPECT_EQ(lost.score, -MateScore);
 }
 
+// The knight lands as a gold that, with the bishop, leaves the upper side
+// no move while it is not in check: a win, although taking the pawn looks
+// better by far and the quiet move is searched near the leaves.
+TEST(EngineSearch, 指す手をなくす手を勝ちと見る) {
+    const std::optional<Position> pos =
+        positionFromText("k..../...../...B./n..../..NpK", {0, 0, 0, 0}, {0, 0, 0, 0}, Lower);
+    ASSERT_TRUE(pos.has_value());
+    Searcher searcher;
+    SearchLimits limits;
+    limits.depth = 2;
+    const SearchResult r = searcher.search(*pos, limits);
+    EXPECT_EQ(r.best, Move::board(squareAt(3, 5), squareAt(2, 3)));
+    EXPECT_EQ(r.score, MateScore - 1);
+}
+
 // The fixed-depth count of tanukiban-bench: any change to the search or the
 // evaluation moves it, and then this number is updated on purpose.
 TEST(EngineSearch, ベンチの節点数) {
