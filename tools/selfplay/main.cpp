@@ -308,6 +308,28 @@ int main(int argc, char** argv) {
     }
     if (pairings.size() > 1) printRow("all", "", total);
     if (o.swapColours) {
+        // Who moves first weighs heavily in this game: a pair split one
+        // each way says little, so the pairs and first-mover wins are shown.
+        long both = 0, split = 0, neither = 0, firstWins = 0, decided = 0;
+        for (std::size_t j = 0; j < jobs.size(); ++j) {
+            const tanukiban::SelfPlayResult& r = results[j];
+            if (r.winner != 0) {
+                ++decided;
+                if ((r.winner > 0) == jobs[j].config.upperFirst) ++firstWins;
+            }
+            if (jobs[j].swapped || j + 1 >= jobs.size() || !jobs[j + 1].swapped) continue;
+            const int points = r.winner - results[j + 1].winner;  // the upper level's, −2..2
+            if (points == 2) {
+                ++both;
+            } else if (points == -2) {
+                ++neither;
+            } else {
+                ++split;
+            }
+        }
+        std::printf("pairs: %ld won both, %ld shared, %ld lost both; first mover won %ld of %ld "
+                    "decided games\n",
+                    both, split, neither, firstWins, decided);
         const Tally& t = pairings.front();
         const double points = static_cast<double>(t.upperWins) + 0.5 * static_cast<double>(t.draws);
         std::printf("level %d against level %d, colours swapped: W %ld D %ld L %ld, %.1f %%\n",
