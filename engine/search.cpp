@@ -242,6 +242,9 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
     }
 
     if (ttMove && !isLegal(pos_, ttMove)) ttMove = Move();
+    // Without a hash move the ordering is a guess: a shallower look costs
+    // little, and the next iteration comes back with a move to try first.
+    if (f_.internalReduction && !ttMove && depth >= 4) --depth;
     const bool inCheck = pos_.inCheck();
     const int staticEval = inCheck ? -InfiniteScore : entry ? entry->eval : evaluate(pos_, w_);
     staticEval_[ply] = staticEval;

@@ -32,7 +32,7 @@ const char kHelp[] =
     "  --nodes N          levels 4..6 search N nodes a move instead\n"
     "  --depth N          levels 4..6 search to depth N instead\n"
     "  --upper-off LIST   parts of the upper player's search to switch off, by\n"
-    "  --lower-off LIST   comma: null,lmr,futility,check,killers,history,aspiration\n"
+    "  --lower-off LIST   comma: null,lmr,futility,check,killers,history,aspiration,iir\n"
     "  --upper-on LIST    parts to switch on, named alike\n"
     "  --lower-on LIST\n"
     "  --upper-weights F  the upper (lower) player's evaluation weights, a file of\n"
@@ -85,6 +85,8 @@ bool parseFeatures(const std::string& list, bool on, tanukiban::engine::SearchFe
             f.history = on;
         } else if (name == "aspiration") {
             f.aspiration = on;
+        } else if (name == "iir") {
+            f.internalReduction = on;
         } else {
             return false;
         }
