@@ -184,7 +184,8 @@ int main(int argc, char** argv) {
                    hasValue) {
             auto& side = a.starts_with("--upper") ? o.upperEngine : o.lowerEngine;
             if (!parseFeatures(argv[++i], a.ends_with("-on"), side.features))
-                return usageError("unknown search part in --upper-off, --lower-off, --upper-on or --lower-on");
+                return usageError(
+                    "unknown search part in --upper-off, --lower-off, --upper-on or --lower-on");
         } else if ((a == "--upper-weights" || a == "--lower-weights") && hasValue) {
             auto& side = a == "--upper-weights" ? o.upperEngine : o.lowerEngine;
             if (!readWeights(argv[++i], side.weights))
@@ -329,9 +330,10 @@ int main(int argc, char** argv) {
                 ++split;
             }
         }
-        std::printf("pairs: %ld won both, %ld shared, %ld lost both; first mover won %ld of %ld "
-                    "decided games\n",
-                    both, split, neither, firstWins, decided);
+        std::printf(
+            "pairs: %ld won both, %ld shared, %ld lost both; first mover won %ld of %ld "
+            "decided games\n",
+            both, split, neither, firstWins, decided);
         const Tally& t = pairings.front();
         const double points = static_cast<double>(t.upperWins) + 0.5 * static_cast<double>(t.draws);
         std::printf("level %d against level %d, colours swapped: W %ld D %ld L %ld, %.1f %%\n",
