@@ -49,7 +49,6 @@ class Position {
     bool inCheck() const { return checkers_ != 0; }
     // Pieces of side c that attack square s with the given occupancy.
     Bitboard attackersTo(Square s, Bitboard occupied, Color c) const;
-    bool attacked(Square s, Color by) const { return attackersTo(s, occupied(), by) != 0; }
 
     // A board move of the side to move that takes the other king, or no move.
     Move kingCapture() const;
@@ -61,8 +60,6 @@ class Position {
     void makeNull();
     void unmakeNull();
 
-    // Plies made since the position was set.
-    int pliesMade() const { return static_cast<int>(stack_.size()); }
     // True when the current position occurred before with the same side to
     // move, among the plies made or the keys handed in by setPriorKeys.
     bool repeated() const;

@@ -99,7 +99,6 @@ class Searcher::Worker {
     Move killers_[MaxPly + 1][2] = {};
     Move pv_[MaxPly + 1][MaxPly + 1] = {};
     int pvLength_[MaxPly + 2] = {};
-    int staticEval_[MaxPly + 1] = {};
 };
 
 void Searcher::Worker::checkLimits() {
@@ -247,7 +246,6 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
     if (f_.internalReduction && !ttMove && depth >= 4) --depth;
     const bool inCheck = pos_.inCheck();
     const int staticEval = inCheck ? -InfiniteScore : entry ? entry->eval : evaluate(pos_, w_);
-    staticEval_[ply] = staticEval;
 
     if (!pvNode && !inCheck) {
         // A position far above beta with little depth left is not searched,

@@ -46,15 +46,6 @@ struct SearchLimits {
     const std::atomic<bool>* stop = nullptr;  // the caller's own stop request, if any
 };
 
-// The limits of a searching level (4–6) thinking from `now`: its fixed time
-// a move (levelThinkTime) as the deadline.
-inline SearchLimits levelLimits(int level, TimePoint now, int pliesPlayed = 0) {
-    SearchLimits limits;
-    limits.deadline = now + levelThinkTime(level);
-    limits.pliesPlayed = pliesPlayed;
-    return limits;
-}
-
 // One line of progress, after every completed iteration.
 struct SearchInfo {
     int depth = 0;

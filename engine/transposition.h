@@ -30,7 +30,6 @@ class TranspositionTable {
 
     // Takes effect at the next use; 1 MB at least.
     void resize(std::size_t megabytes);
-    std::size_t megabytes() const { return megabytes_; }
     void clear();
     // Marks the start of a new search so older entries give way first.
     void newSearch() { age_ = static_cast<std::uint8_t>((age_ + 4) & 0xfc); }

@@ -12,23 +12,27 @@ TimePoint now() {
     return std::chrono::steady_clock::now();
 }
 
+SearchResult searchToDepth(const Position& pos, int depth) {
+    Searcher searcher;
+    SearchLimits limits;
+    limits.depth = depth;
+    return searcher.search(pos, limits);
+}
+
 // The lower knight jumps next to the upper king and lands as a gold that
 // the pawn guards: mate in one, found as such; the mated side has no move.
 TEST(EngineSearch, 一手詰を詰みの点で見つけ詰んだ側は指す手がない) {
     const std::optional<Position> pos =
         positionFromText("k..../...../.P.../N..../....K", {0, 0, 0, 0}, {0, 0, 0, 0}, Lower);
     ASSERT_TRUE(pos.has_value());
-    Searcher searcher;
-    SearchLimits limits;
-    limits.depth = 4;
-    const SearchResult r = searcher.search(*pos, limits);
+    const SearchResult r = searchToDepth(*pos, 4);
     const Move mate = Move::board(squareAt(1, 4), squareAt(2, 2));
     EXPECT_EQ(r.best, mate);
     EXPECT_EQ(r.score, MateScore - 1);
 
     Position after = *pos;
     after.make(mate);
-    const SearchResult lost = searcher.search(after, limits);
+    const SearchResult lost = searchToDepth(after, 4);
     EXPECT_FALSE(lost.best);
     EXPECT_EQ(lost.score, -MateScore);
 }
@@ -40,10 +44,7 @@ TEST(EngineSearch, 指す手をなくす手を勝ちと見る) {
     const std::optional<Position> pos =
         positionFromText("k..../...../...B./n..../..NpK", {0, 0, 0, 0}, {0, 0, 0, 0}, Lower);
     ASSERT_TRUE(pos.has_value());
-    Searcher searcher;
-    SearchLimits limits;
-    limits.depth = 2;
-    const SearchResult r = searcher.search(*pos, limits);
+    const SearchResult r = searchToDepth(*pos, 2);
     EXPECT_EQ(r.best, Move::board(squareAt(3, 5), squareAt(2, 3)));
     EXPECT_EQ(r.score, MateScore - 1);
 }
