@@ -30,6 +30,8 @@ const char kHelp[] =
     "                     player against the lower level's\n"
     "  --time-scale X     levels 4..6 think X times their time (default 1)\n"
     "  --nodes N          levels 4..6 search N nodes a move instead\n"
+    "  --upper-nodes N    the upper (lower) level's player alone searches N nodes\n"
+    "  --lower-nodes N    a move: odds in effort that do not hang on the load\n"
     "  --depth N          levels 4..6 search to depth N instead\n"
     "  --upper-off LIST   parts of the upper player's search to switch off, by\n"
     "  --lower-off LIST   comma: null,lmr,futility,check,killers,history,aspiration,iir\n"
@@ -169,6 +171,11 @@ int main(int argc, char** argv) {
             ++i;
         } else if (a == "--nodes" && hasValue && parseLong(argv[i + 1], 1, 1000000000, v)) {
             o.upperEngine.nodes = o.lowerEngine.nodes = static_cast<std::uint64_t>(v);
+            ++i;
+        } else if ((a == "--upper-nodes" || a == "--lower-nodes") && hasValue &&
+                   parseLong(argv[i + 1], 1, 1000000000, v)) {
+            (a == "--upper-nodes" ? o.upperEngine : o.lowerEngine).nodes =
+                static_cast<std::uint64_t>(v);
             ++i;
         } else if (a == "--depth" && hasValue && parseLong(argv[i + 1], 1, 100, v)) {
             o.upperEngine.depth = o.lowerEngine.depth = static_cast<int>(v);
