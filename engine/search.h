@@ -2,9 +2,9 @@
 // The search: iterative deepening alpha-beta with principal variation
 // search and aspiration windows, a transposition table, quiescence search,
 // move ordering (hash move, captures by victim and attacker, killers,
-// history), check extension, mate scores, futility pruning and a shallower
-// search where the table has no move; null move and late move reductions
-// are there to be switched on and measured. A repeated position and the
+// history), check extension, mate scores, futility pruning, late move
+// reductions and a shallower search where the table has no move; null move
+// is there to be switched on and measured. A repeated position and the
 // game's 500th ply score as a draw.
 //
 // One Searcher serves one thread at a time; stop() may be called from any
@@ -68,11 +68,13 @@ struct SearchResult {
 };
 
 // Switches for measuring what each part of the search is worth. Null move
-// and late move reductions showed no gain in self-play at 20 000, 100 000 and
-// 300 000 nodes a move (50–54 % over 100 or 200 games), so they are off.
+// showed no gain in self-play at 20 000, 100 000 and 300 000 nodes a move
+// (50–54 % over 100 or 200 games), so it is off. Late move reductions gain
+// little but steadily: 52.2 % over 1000 games at 100 000 nodes, 51.1 % over
+// 600 at 300 000, the pairs they won outright 66 to 37.
 struct SearchFeatures {
     bool nullMove = false;
-    bool lateMoveReductions = false;
+    bool lateMoveReductions = true;
     bool futility = true;
     bool checkExtension = true;
     bool killers = true;
