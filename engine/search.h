@@ -69,9 +69,9 @@ struct SearchResult {
 
 // Switches for measuring what each part of the search is worth. Null move
 // showed no gain in self-play at 20 000, 100 000 and 300 000 nodes a move
-// (50–54 % over 100 or 200 games), so it is off. Late move reductions gain
-// little but steadily: 52.2 % over 1000 games at 100 000 nodes, 51.1 % over
-// 600 at 300 000, the pairs they won outright 66 to 37.
+// (49.4 % over 1000 games at 100 000 nodes), so it is off. Late move
+// reductions gain little but steadily: 52.2 % over 1000 games at 100 000
+// nodes, 51.1 % over 600 at 300 000, the pairs they won outright 66 to 37.
 struct SearchFeatures {
     bool nullMove = false;
     bool lateMoveReductions = true;
