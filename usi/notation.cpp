@@ -14,6 +14,8 @@ namespace {
 constexpr char kLetters[KindCount] = {'P', 'T', 'L', 'N', 'S', 'G', 'B', 'R', 'K'};
 // The face each pair shows in the initial position names it in a hand.
 constexpr Kind kHandFace[PairCount] = {Pawn, Tokin, Gold, Silver};
+// Hands are written in the order other programs write them.
+constexpr Kind kHandOrder[PairCount] = {Tokin, Gold, Silver, Pawn};
 // The two of the initial position and one more that the largest handicap
 // puts on the board.
 constexpr int kPiecesPerPair = 3;
@@ -168,11 +170,11 @@ std::string formatSfen(const Position& pos, int moveNumber) {
     out += pos.sideToMove() == Lower ? " b " : " w ";
     std::string hands;
     for (const Color c : {Lower, Upper}) {
-        for (int pair = 0; pair < PairCount; ++pair) {
-            const int n = pos.handCount(c, pair);
+        for (const Kind face : kHandOrder) {
+            const int n = pos.handCount(c, pairOf(face));
             if (n <= 0) continue;
             if (n > 1) hands += std::to_string(n);
-            const char letter = kLetters[kHandFace[pair]];
+            const char letter = kLetters[face];
             hands += c == Lower ? letter : static_cast<char>(std::tolower(letter));
         }
     }
