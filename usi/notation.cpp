@@ -92,7 +92,8 @@ bool readBoard(std::string_view text, Placement& p, std::string* error) {
             Kind k;
             bool lower;
             const std::size_t used = readFace(text.substr(i), k, lower);
-            if (used == 0) return fail(error, "unknown piece '" + std::string(1, c) + "'");
+            if (used == 0)
+                return fail(error, "unknown piece '" + printable(text.substr(i, 1)) + "'");
             if (x <= 5) p.board[squareAt(x, y)] = makePiece(lower ? Lower : Upper, k);
             ++x;
             i += used;
@@ -118,8 +119,7 @@ bool readHands(std::string_view text, Placement& p, std::string* error) {
         Kind k;
         bool lower;
         const std::size_t used = readFace(text.substr(i), k, lower);
-        if (used == 0 || k == King)
-            return fail(error, "unknown piece in hand: " + std::string(text));
+        if (used == 0 || k == King) return fail(error, "unknown piece in hand: " + printable(text));
         p.hand[lower ? Lower : Upper][pairOf(k)] += count;
         i += used;
     }
@@ -234,7 +234,7 @@ std::string formatMove(const Position& pos, Move m) {
 }
 
 Move parseMove(const Position& pos, std::string_view text, std::string* error) {
-    const std::string shown(text.substr(0, 16));
+    const std::string shown = printable(text);
     Move m;
     if (const std::size_t star = text.find('*'); star != std::string_view::npos) {
         Kind k;
