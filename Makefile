@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 SECONDS    ?= 60
 GAMES      ?= 10000
 
-.PHONY: deps build run test check fuzz soak bench tidy format clean
+.PHONY: deps build run test check fuzz soak bench tidy format deb clean
 
 deps:
 	@scripts/install-deps.sh
@@ -39,6 +39,10 @@ soak: build
 
 bench: build
 	$(BUILD)/tanukiban-bench
+
+# A Debian package of the game and tanukiban-usi: $(BUILD)/tanukiban_<version>_amd64.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 tidy: build
 	scripts/tidy.sh $(BUILD)

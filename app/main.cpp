@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/kept_level.h"
 #include "app/locale_setup.h"
 #include "app/main_window.h"
 #include "app/window_placement.h"
@@ -73,9 +74,11 @@ int main(int argc, char** argv) {
     game.Form_Load();
     qCInfo(lcStartup, "loaded %lld ms", QDateTime::currentMSecsSinceEpoch() - started);
     if (game.ended()) return 0;
+    tanukiban::restoreLevel(game);
     tanukiban::restorePlacement(window);
     window.show();
     const int status = app.exec();
     tanukiban::savePlacement(window);
+    tanukiban::saveLevel(window);
     return status;
 }

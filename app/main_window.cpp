@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QThread>
 #include <QTime>
 #include <chrono>
@@ -168,8 +169,11 @@ void MainWindow::setBackgroundColour(int colour) {
 }
 
 void MainWindow::placeWindow() {
-    if (isMaximized()) return;
-    move(0, 0);
+    // Before the first show the frame is unknown, and a position set then
+    // puts the title bar above the screen under some window managers: a
+    // window not yet shown is left for the window manager to place.
+    if (!isVisible() || isMaximized()) return;
+    move(screen()->availableGeometry().topLeft());
 }
 
 std::int32_t MainWindow::windowHandle() const {

@@ -1,7 +1,8 @@
 #include "app/window_placement.h"
 
-#include <QSettings>
 #include <QWidget>
+
+#include "app/desktop_store.h"
 
 namespace tanukiban {
 
@@ -9,21 +10,16 @@ namespace {
 
 constexpr const char* kKey = "window/geometry";
 
-QSettings store() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tanukiban"),
-                     QStringLiteral("window"));
-}
-
 }  // namespace
 
 void restorePlacement(QWidget& window) {
-    const QByteArray kept = store().value(kKey).toByteArray();
+    const QByteArray kept = desktopStore().value(kKey).toByteArray();
     // A damaged value is refused by Qt, which then leaves the window alone.
     if (!kept.isEmpty()) window.restoreGeometry(kept);
 }
 
 void savePlacement(const QWidget& window) {
-    QSettings s = store();
+    QSettings s = desktopStore();
     s.setValue(kKey, window.saveGeometry());
     s.sync();
 }

@@ -55,7 +55,8 @@ class Platform {
 
     virtual void setCaption(std::string_view caption) = 0;
     virtual void setBackgroundColour(int colour) = 0;
-    // Puts the window at the top-left corner with its fixed size, unless it is maximised.
+    // Puts the window at the top-left corner with its fixed size, unless it is
+    // maximised; a window not yet on screen is left where the desktop puts it.
     virtual void placeWindow() = 0;
     virtual std::int32_t windowHandle() const = 0;
 

@@ -14,6 +14,8 @@ namespace {
 constexpr char kLetters[KindCount] = {'P', 'T', 'L', 'N', 'S', 'G', 'B', 'R', 'K'};
 // The face each pair shows in the initial position names it in a hand.
 constexpr Kind kHandFace[PairCount] = {Pawn, Tokin, Gold, Silver};
+// Hands are written in the order other programs write them.
+constexpr Kind kHandOrder[PairCount] = {Tokin, Gold, Silver, Pawn};
 // The two of the initial position and one more that the largest handicap
 // puts on the board.
 constexpr int kPiecesPerPair = 3;
@@ -90,7 +92,8 @@ bool readBoard(std::string_view text, Placement& p, std::string* error) {
             Kind k;
             bool lower;
             const std::size_t used = readFace(text.substr(i), k, lower);
-            if (used == 0) return fail(error, "unknown piece '" + std::string(1, c) + "'");
+            if (used == 0)
+                return fail(error, "unknown piece '" + printable(text.substr(i, 1)) + "'");
             if (x <= 5) p.board[squareAt(x, y)] = makePiece(lower ? Lower : Upper, k);
             ++x;
             i += used;
@@ -116,8 +119,7 @@ bool readHands(std::string_view text, Placement& p, std::string* error) {
         Kind k;
         bool lower;
         const std::size_t used = readFace(text.substr(i), k, lower);
-        if (used == 0 || k == King)
-            return fail(error, "unknown piece in hand: " + std::string(text));
+        if (used == 0 || k == King) return fail(error, "unknown piece in hand: " + printable(text));
         p.hand[lower ? Lower : Upper][pairOf(k)] += count;
         i += used;
     }
@@ -168,11 +170,11 @@ std::string formatSfen(const Position& pos, int moveNumber) {
     out += pos.sideToMove() == Lower ? " b " : " w ";
     std::string hands;
     for (const Color c : {Lower, Upper}) {
-        for (int pair = 0; pair < PairCount; ++pair) {
-            const int n = pos.handCount(c, pair);
+        for (const Kind face : kHandOrder) {
+            const int n = pos.handCount(c, pairOf(face));
             if (n <= 0) continue;
             if (n > 1) hands += std::to_string(n);
-            const char letter = kLetters[kHandFace[pair]];
+            const char letter = kLetters[face];
             hands += c == Lower ? letter : static_cast<char>(std::tolower(letter));
         }
     }
@@ -232,7 +234,7 @@ std::string formatMove(const Position& pos, Move m) {
 }
 
 Move parseMove(const Position& pos, std::string_view text, std::string* error) {
-    const std::string shown(text.substr(0, 16));
+    const std::string shown = printable(text);
     Move m;
     if (const std::size_t star = text.find('*'); star != std::string_view::npos) {
         Kind k;

@@ -13,7 +13,8 @@
 // the board, in hands and in drops (`+P*3c`); "-" or no suffix after a board
 // move (the face it turns to is fixed, so the suffix adds nothing). A hand
 // holds pairs: either face letter counts for its pair, and a hand is written
-// with the face each pair shows in the initial position: P, T, G, S.
+// with the face each pair shows in the initial position, the first mover's
+// pieces first, each side in the order T, G, S, P; read in any order.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -22,7 +22,9 @@ bool sameWord(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::optional<PositionText> readPosition(std::string_view text, std::string* error) {
+std::optional<PositionText> readPositionUpToRefusal(std::string_view text, std::string* error,
+                                                    std::string* refused) {
+    if (refused) refused->clear();
     const std::vector<std::string_view> words = splitWords(text);
     const auto fail = [&](std::string why) -> std::optional<PositionText> {
         if (error) *error = std::move(why);
@@ -51,19 +53,29 @@ std::optional<PositionText> readPosition(std::string_view text, std::string* err
         i = static_cast<std::size_t>(end - words.begin());
     }
     if (i < words.size()) {
-        if (!sameWord(words[i], "moves"))
-            return fail("unexpected word: " + std::string(words[i].substr(0, 16)));
+        if (!sameWord(words[i], "moves")) return fail("unexpected word: " + printable(words[i]));
         ++i;
     }
     result.current = result.start;
     for (; i < words.size(); ++i) {
         std::string why;
         const Move m = parseMove(result.current, words[i], &why);
-        if (!m) return fail("move " + std::to_string(result.moves.size() + 1) + ": " + why);
+        if (!m) {
+            if (refused) *refused = "move " + std::to_string(result.moves.size() + 1) + ": " + why;
+            break;
+        }
         result.current.make(m);
         result.moves.push_back(m);
     }
     return result;
+}
+
+std::optional<PositionText> readPosition(std::string_view text, std::string* error) {
+    std::string refused;
+    std::optional<PositionText> read = readPositionUpToRefusal(text, error, &refused);
+    if (refused.empty()) return read;
+    if (error) *error = std::move(refused);
+    return std::nullopt;
 }
 
 }  // namespace tanukiban::usi

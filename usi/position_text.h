@@ -25,4 +25,10 @@ struct PositionText {
 // the text is malformed or a move is illegal, with the reason in *error.
 std::optional<PositionText> readPosition(std::string_view text, std::string* error = nullptr);
 
+// The same, but a move that cannot be played ends the list: the position
+// after the moves before it is returned, and *refused says which move was
+// refused and why (left empty when every move was played).
+std::optional<PositionText> readPositionUpToRefusal(std::string_view text, std::string* error,
+                                                    std::string* refused);
+
 }  // namespace tanukiban::usi

@@ -24,14 +24,6 @@ namespace {
 
 constexpr int kMinLevel = 1, kMaxLevel = 6;
 
-// What came from outside, fit to be echoed on one line.
-std::string shown(std::string_view text) {
-    std::string out(text.substr(0, 40));
-    for (char& c : out)
-        if (c < 0x20 || c > 0x7e) c = '?';
-    return out;
-}
-
 std::optional<std::int64_t> number(std::string_view text) {
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -104,7 +96,7 @@ bool Session::handle(std::string_view line) {
         finish();
         return false;
     } else {
-        say("info string unknown command: " + shown(command));
+        say("info string unknown command: " + printable(command));
     }
     return true;
 }
@@ -160,18 +152,22 @@ void Session::setOption(std::string_view line) {
         }
         level_ = static_cast<int>(*n);
     } else if (!sameName(name, "USI_Variant") && !sameName(name, "USI_Ponder")) {
-        say("info string unknown option: " + shown(name));
+        say("info string unknown option: " + printable(name));
     }
 }
 
 void Session::setPosition(std::string_view line) {
-    std::string error;
-    std::optional<PositionText> read = readPosition(line, &error);
+    std::string error, refused;
+    std::optional<PositionText> read = readPositionUpToRefusal(line, &error, &refused);
     if (!read) {
-        say("info string " + shown(error) + "; the position stays as it was");
+        say("info string " + error + "; the position stays as it was");
         return;
     }
+    if (!refused.empty()) say("info string refused " + refused + "; the moves before it stand");
     position_ = std::move(*read);
+    // Kept, so that the next `go` resigns instead of searching an earlier position.
+    if (position_.current.kingCapture())
+        say("info string the side not to move is in check; position refused");
 }
 
 bool Session::busy() {
@@ -206,7 +202,7 @@ void Session::go(std::string_view line) {
         const std::optional<std::int64_t> n =
             i + 1 < words.size() ? number(words[i + 1]) : std::nullopt;
         if (!n) {
-            say("info string go: ignored " + shown(w));
+            say("info string go: ignored " + printable(w));
             continue;
         }
         ++i;
@@ -228,7 +224,7 @@ void Session::go(std::string_view line) {
         } else if (w == "nodes") {
             limits.nodes = static_cast<std::uint64_t>(value);
         } else {
-            say("info string go: ignored " + shown(w));
+            say("info string go: ignored " + printable(w));
         }
     }
     limits.infinite = infinite;
@@ -265,8 +261,9 @@ void Session::go(std::string_view line) {
 
 void Session::think(Position root, SearchLimits limits) {
     Move best, ponder;
-    if (const Move take = root.kingCapture()) {
-        best = take;
+    // A position with a king en prise was refused when set: no move answers it.
+    if (root.kingCapture()) {
+        best = Move();
     } else if (!isSearchLevel(level_)) {
         best = onePlyMove(root, level_, random_);
     } else {

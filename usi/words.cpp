@@ -33,4 +33,12 @@ std::vector<std::string_view> splitWords(std::string_view text) {
     return words;
 }
 
+std::string printable(std::string_view text, std::size_t limit) {
+    std::string out(text.substr(0, limit));
+    for (char& c : out)
+        if (c < 0x20 || c > 0x7e) c = '?';
+    if (text.size() > limit) out += "...";
+    return out;
+}
+
 }  // namespace tanukiban::usi

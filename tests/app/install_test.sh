@@ -11,7 +11,8 @@ if [[ "${1:-}" != --inside ]]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cmake --install "$build" --prefix "$work/prefix" > "$work/install.log"
-    for f in bin/tanukiban lib/libtanukiban_sound.so share/applications/tanukiban.desktop \
+    for f in bin/tanukiban bin/tanukiban-usi lib/tanukiban/libtanukiban_sound.so \
+             share/applications/tanukiban.desktop \
              share/icons/hicolor/128x128/apps/tanukiban.png; do
         [[ -f "$work/prefix/$f" ]] || { echo "FAIL: $f not installed" >&2; exit 1; }
     done

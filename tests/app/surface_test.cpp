@@ -101,7 +101,7 @@ TEST(描画面, 文字の大きさは96dpiの点) {
     EXPECT_GE(top, 76) << "the text hangs below its position";
 }
 
-TEST(性能, 全体の再描画は5ms以内) {
+TEST(DrawingTiming, 全体の再描画は5ms以内) {
     for (double dpr : {1.0, 2.0}) {
         QElapsedTimer made;
         made.start();
@@ -157,15 +157,18 @@ TEST(描画面, 大きさを変えると同じ絵をその大きさで描き直�
         << "hidden drawing is forgotten";
     direct.setScale(2);
     buildUp(direct, 1);
-    QElapsedTimer t;
-    t.start();
-    grown.setScale(2);  // the first time brings every picture to the new size
-    std::printf("first drawing again at scale 2: %.2f ms\n", t.nsecsElapsed() / 1e6);
+    grown.setScale(2);
     EXPECT_EQ(grown.image(), direct.image());
     grown.setScale(1);
     EXPECT_EQ(grown.image(), natural.image());
+}
 
+TEST(DrawingTiming, 大きさを変えた描き直しは5ms以内) {
+    QtSurface grown(1.0);
+    buildUp(grown, 3);
+    grown.setScale(2);
     std::vector<double> ms;
+    QElapsedTimer t;
     for (double scale : {2.0, 1.0, 2.0, 1.0, 2.0, 1.0, 2.0}) {
         t.start();
         grown.setScale(scale);

@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "app/desktop_store.h"
+#include "app/kept_level.h"
 #include "app/main_window.h"
 #include "flow/game.h"
 #include "tests/flow/support/recording_sound.h"
@@ -203,6 +205,28 @@ TEST(窓, 起動すると初期局面が見える) {
     EXPECT_FALSE(s.window.clockTimerOn());
     const QImage& img = s.window.view().surface().image();
     EXPECT_EQ(img.pixelColor(2, 2), QColor(0, 128, 0));
+}
+
+TEST(窓, 選んだレベルは次の起動に残る) {
+    {
+        Started s;
+        s.game.menuCommand(MenuItem::LEVEL5);
+        saveLevel(s.window);
+    }
+    {
+        Started s;
+        restoreLevel(s.game);
+        EXPECT_TRUE(s.window.isChecked(MenuItem::LEVEL5));
+        EXPECT_FALSE(s.window.isChecked(MenuItem::LEVEL3));
+    }
+    // A damaged value leaves the default level.
+    for (const char* damaged : {"9", "x"}) {
+        desktopStore().setValue("game/level", damaged);
+        Started s;
+        restoreLevel(s.game);
+        EXPECT_TRUE(s.window.isChecked(MenuItem::LEVEL3)) << damaged;
+    }
+    desktopStore().remove("game/level");
 }
 
 TEST(窓, Escapeで一度だけ終わる) {

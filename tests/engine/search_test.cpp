@@ -55,7 +55,7 @@ TEST(EngineSearch, ベンチの節点数) {
     EXPECT_EQ(benchNodeCount(6), 209819u);
 }
 
-TEST(EngineSearch, 停止要求に20ミリ秒以内に応える) {
+TEST(EngineTiming, 停止要求に20ミリ秒以内に応える) {
     Searcher searcher(now, 16);
     const Position pos = benchPositions().front();
     long best = 1000000;

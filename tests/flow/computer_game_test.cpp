@@ -2,7 +2,6 @@
 // the announcements of its turn, the ends of a game.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -158,9 +157,7 @@ TEST(探索レベル, 考え中にEscapeで探索を止めて終わる) {
     h.start();
     h.menu(MenuItem::LEVEL6);
     h.platform.duringWait = [&h] { h.game.Form_KeyPress(27); };
-    const auto started = std::chrono::steady_clock::now();
     h.menu(MenuItem::GOTE);  // the computer, first to move, thinks for 3 s
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
     EXPECT_EQ(h.platform.waits, 1);
     EXPECT_TRUE(h.game.ended());
     EXPECT_EQ(h.state().手順数, 0) << "no move is played after the end";

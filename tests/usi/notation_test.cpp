@@ -77,7 +77,8 @@ TEST(UsiNotation, 初期局面と指し手の書き方) {
     const auto pos = parseSfen("k4/5/5/5/4K b 2R+Lnb 7", &number);
     ASSERT_TRUE(pos);
     EXPECT_EQ(number, 7);
-    EXPECT_EQ(formatSfen(*pos, number), "k4/5/5/5/4K b 2PTgs 7");
+    EXPECT_EQ(formatSfen(*pos, number), "k4/5/5/5/4K b T2Pgs 7");
+    EXPECT_EQ(formatSfen(*parseSfen("2k2/5/5/5/2K2 b PGSTptgs 1")), "2k2/5/5/5/2K2 b TGSPtgsp 1");
     EXPECT_EQ(formatMove(*pos, Move::drop(Rook, squareAt(3, 3))), "R*3c");
     EXPECT_EQ(parseMove(*pos, "+P*3c"), Move::drop(Rook, squareAt(3, 3)));
     EXPECT_EQ(parseMove(*pos, "T*2b"), Move::drop(Tokin, squareAt(4, 2)));
