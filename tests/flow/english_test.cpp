@@ -47,7 +47,7 @@ TEST(English, EveryMenuItemBoxAndTextBesideTheBoardIsEnglish) {
     const std::vector<DrawCall> drawn = h.platform.drawn.texts();
     ASSERT_GT(drawn.size(), 50u);
     for (const DrawCall& c : drawn) EXPECT_FALSE(hasJapanese(c.text)) << c.text;
-    for (const char* shown : {"Thinking", "Front", "Reverse", "ply", "LEVEL", "a", "e"})
+    for (const char* shown : {"Thinking", "Front", "Back", "ply", "LEVEL", "a", "e"})
         EXPECT_TRUE(h.platform.drawn.hasText(shown)) << shown;
 }
 
