@@ -141,7 +141,7 @@ std::string 文字列変換(int IN_文字列) {
     }
 }
 
-std::string 英語_移動結果(int 移動先X, int 移動先Y, int 移動駒) {
+std::string englishLastMove(int 移動先X, int 移動先Y, int 移動駒) {
     return std::string(pieceLetter(移動駒)) + std::to_string(6 - 移動先X) + rankLetter(移動先Y);
 }
 
@@ -194,7 +194,7 @@ void 描画_移動結果(const Canvas& c, int IN_手番, int 移動先X, int 移
     const std::string texts[3] = {文字列変換(6 - 移動先X), 文字列変換(1000 + 移動先Y),
                                   文字列変換(移動駒)};
     // English writes the piece first, on one line from the column's place.
-    const std::string english[3] = {英語_移動結果(移動先X, 移動先Y, 移動駒), "", ""};
+    const std::string english[3] = {englishLastMove(移動先X, 移動先Y, 移動駒), "", ""};
     const double xs[3] = {column, row, piece};
     for (int i = 0; i < 3; ++i) {
         描画_移動駒種類(c, xs[i], y, texts[i], english[i], 黒色);

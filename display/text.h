@@ -30,7 +30,7 @@ void 描画_移動駒種類(Surface& s, double 入力X, double 入力Y, std::str
 std::string 文字列変換(int IN_文字列);
 // The English of the last-move text: piece letter, column digit and row
 // letter, e.g. S3d for ３四銀.
-std::string 英語_移動結果(int 移動先X, int 移動先Y, int 移動駒);
+std::string englishLastMove(int 移動先X, int 移動先Y, int 移動駒);
 // Decimal text padded to two characters; longer numbers give "".
 std::string 変換_数字から文字(long long I_数字);
 // The text 描画_文字列 prints for 数値 ("" when none).
