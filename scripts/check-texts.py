@@ -24,9 +24,6 @@ KEPT = set("歩と香桂銀金角飛王") | set("一二三四五六七八九") |
     "ＭＳ Ｐ明朝", ".棋譜", "*.棋譜", "駒打音.wav", "禁止.wav", "その他.wav", "BGM.wav",
     "日本語",
 }
-# Files of a format the program reads and writes, whose texts are not shown.
-FORMAT_FILES = {"record/handicap.cpp", "record/record_format.cpp", "record/record_format.h",
-                "record/text_codec.cpp"}
 
 JAPANESE = re.compile(r"[\u3000-\u30ff\u3400-\u9fff\uff00-\uffef]")
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
@@ -43,8 +40,6 @@ def literals(root):
             if path.suffix not in (".cpp", ".h"):
                 continue
             relative = str(path.relative_to(root))
-            if relative in FORMAT_FILES:
-                continue
             source = COMMENT.sub("", path.read_text(encoding="utf-8"))
             # Adjacent literals are one text.
             source = re.sub(r'"\s*\n\s*"', "", source)
