@@ -15,6 +15,7 @@ void DrawingRecord::forget(std::size_t i) {
     bounds_[i] = QRect();
     visible_[i] = QRegion();
     commands_[i].text.clear();
+    commands_[i].english.clear();
     live_[i] = 0;
     --liveCount_;
 }

@@ -22,6 +22,9 @@ struct DrawCommand {
     double x = 0, y = 0;
     std::string text;
     TextStyle style;
+    // A translated text is shown as `english` while English is chosen.
+    bool translated = false;
+    std::string english;
 };
 
 class DrawingRecord {

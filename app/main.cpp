@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/kept_level.h"
+#include "app/language_menu.h"
 #include "app/locale_setup.h"
 #include "app/main_window.h"
 #include "app/window_placement.h"
@@ -53,10 +54,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     qCInfo(lcStartup, "application %lld ms", QDateTime::currentMSecsSinceEpoch() - started);
-    tanukiban::installJapanese(app);
+    tanukiban::installLanguage(app, tanukiban::keptLanguage());
     qCInfo(lcStartup, "locale %lld ms", QDateTime::currentMSecsSinceEpoch() - started);
 
     tanukiban::MainWindow window;
+    tanukiban::addLanguageMenu(window);
     qCInfo(lcStartup, "window %lld ms", QDateTime::currentMSecsSinceEpoch() - started);
 #if TANUKIBAN_WITH_SOUND
     tanukiban::LibrarySound sound(window);

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "app/input_hold.h"
+#include "text/language.h"
 
 namespace tanukiban {
 
@@ -151,17 +152,18 @@ Surface& MainWindow::surface() {
 }
 
 void MainWindow::showMessage(std::string_view text, std::string_view title, MessageIcon icon) {
-    QMessageBox box(qtIcon(icon), qs(title), qs(text), QMessageBox::Ok, this);
+    QMessageBox box(qtIcon(icon), qs(text::tr(title)), qs(text::tr(text)), QMessageBox::Ok, this);
     box.exec();
 }
 
 bool MainWindow::askYesNo(std::string_view text, std::string_view title, MessageIcon icon) {
-    QMessageBox box(qtIcon(icon), qs(title), qs(text), QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(qtIcon(icon), qs(text::tr(title)), qs(text::tr(text)),
+                    QMessageBox::Yes | QMessageBox::No, this);
     return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::setCaption(std::string_view caption) {
-    setWindowTitle(qs(caption));
+    setWindowTitle(qs(text::tr(caption)));
 }
 
 void MainWindow::setBackgroundColour(int colour) {

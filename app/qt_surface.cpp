@@ -7,6 +7,7 @@
 
 #include "display/palette.h"
 #include "display/pictures.h"
+#include "text/language.h"
 
 namespace tanukiban {
 
@@ -63,6 +64,15 @@ void QtSurface::setScale(double scale, qreal devicePixelRatio) {
     dpr_ = devicePixelRatio;
     pictures_.clear();
     makeImage();
+    repaintAll();
+}
+
+void QtSurface::redrawInLanguage() {
+    endPainting();
+    repaintAll();
+}
+
+void QtSurface::repaintAll() {
     image_.fill(toQColor(fillColour_));
     record_.forEach([this](const DrawCommand& c) { paint(c); });
 }
@@ -191,7 +201,7 @@ void QtSurface::drawPicture(int code, double x, double y) {
     if (!info || !source(code)) return;
     const double left = twipsX(x) / kTwipsPerPixel, top = twipsY(y) / kTwipsPerPixel;
     const QRect area = unitRect(left, top, left + info->width, top + info->height);
-    DrawCommand c{DrawCommand::Kind::Picture, code, x, y, {}, {}};
+    DrawCommand c{DrawCommand::Kind::Picture, code, x, y, {}, {}, false, {}};
     paint(c);
     record_.add(std::move(c), area, area);
 }
@@ -216,7 +226,7 @@ void QtSurface::frameCell(int colour, double x, double y) {
     // never wider than one and a third natural pixels.
     const double left = twipsX(x) / kTwipsPerPixel, top = twipsY(y) / kTwipsPerPixel;
     const double right = twipsX(x + 1) / kTwipsPerPixel, bottom = twipsY(y + 1) / kTwipsPerPixel;
-    record_.add({DrawCommand::Kind::Frame, colour, x, y, {}, {}},
+    record_.add({DrawCommand::Kind::Frame, colour, x, y, {}, {}, false, {}},
                 unitRect(left - 0.5, top - 0.5, right + 2, bottom + 2), QRect());
 }
 
@@ -233,7 +243,18 @@ const QFont& QtSurface::font(double points, bool bold) {
     return it->second;
 }
 
+namespace {
+
+const std::string& shownText(const DrawCommand& c) {
+    const bool inEnglish = text::language() == text::Language::English;
+    return c.translated && inEnglish ? c.english : c.text;
+}
+
+}  // namespace
+
 void QtSurface::paintText(const DrawCommand& c) {
+    const std::string& shown = shownText(c);
+    if (shown.empty()) return;
     QPainter& p = painter();
     const QFont& f = font(c.style.points, c.style.bold);
     p.setFont(f);
@@ -241,19 +262,30 @@ void QtSurface::paintText(const DrawCommand& c) {
     // Printed text hangs from its top-left corner: the baseline is one ascent down.
     const QFontMetricsF metrics(f, &image_);
     const double left = twipsX(c.x) / kTwipsPerPixel, top = twipsY(c.y) / kTwipsPerPixel;
-    p.drawText(QPointF(left, top + metrics.ascent()), QString::fromStdString(c.text));
+    p.drawText(QPointF(left, top + metrics.ascent()), QString::fromStdString(shown));
 }
 
 void QtSurface::drawText(double x, double y, std::string_view utf8, const TextStyle& style) {
     if (utf8.empty()) return;
-    DrawCommand c{DrawCommand::Kind::Text, 0, x, y, std::string(utf8), style};
+    addText(DrawCommand{DrawCommand::Kind::Text, 0, x, y, std::string(utf8), style, false, {}});
+}
+
+void QtSurface::drawTranslatedText(double x, double y, std::string_view japanese,
+                                   std::string_view english, const TextStyle& style) {
+    if (japanese.empty() && english.empty()) return;
+    addText(DrawCommand{DrawCommand::Kind::Text, 0, x, y, std::string(japanese), style, true,
+                        std::string(english)});
+}
+
+void QtSurface::addText(DrawCommand c) {
     paintText(c);
     // Where the text lands at the natural size, with room for glyphs that
     // come out a little wider or taller at another size.
-    const QFont& f = font(style.points, style.bold);
+    const QFont& f = font(c.style.points, c.style.bold);
     const QFontMetricsF metrics(f, &image_);
-    const QRectF box = metrics.boundingRect(QString::fromStdString(c.text));
-    const double left = twipsX(x) / kTwipsPerPixel, top = twipsY(y) / kTwipsPerPixel;
+    QRectF box = metrics.boundingRect(QString::fromStdString(c.text));
+    if (c.translated) box |= metrics.boundingRect(QString::fromStdString(c.english));
+    const double left = twipsX(c.x) / kTwipsPerPixel, top = twipsY(c.y) / kTwipsPerPixel;
     const double mx = 3 + 0.15 * box.width(), my = 3 + 0.15 * box.height();
     const QRectF at = box.translated(left, top + metrics.ascent()).adjusted(-mx, -my, mx, my);
     record_.add(std::move(c), unitRect(at.left(), at.top(), at.right(), at.bottom()), QRect());

@@ -29,6 +29,8 @@ class QtSurface : public Surface {
     void drawPicture(int code, double x, double y) override;
     void frameCell(int colour, double x, double y) override;
     void drawText(double x, double y, std::string_view utf8, const TextStyle& style) override;
+    void drawTranslatedText(double x, double y, std::string_view japanese, std::string_view english,
+                            const TextStyle& style) override;
     void refresh() override;
 
     // Called by refresh() to put the picture on the screen at once.
@@ -44,6 +46,8 @@ class QtSurface : public Surface {
     // density, from now on, and everything drawn so far again at that size.
     void setScale(double scale, qreal devicePixelRatio);
     void setScale(double scale) { setScale(scale, dpr_); }
+    // Draws everything drawn so far again, its texts in the language chosen now.
+    void redrawInLanguage();
     double scale() const { return scale_; }
     // Drawing commands kept for drawing again.
     std::size_t recordedCommands() const { return record_.size(); }
@@ -66,6 +70,9 @@ class QtSurface : public Surface {
     void paintPicture(const QImage& img, double x, double y);
     void paintFrame(int colour, double x, double y);
     void paintText(const DrawCommand& c);
+    // Paints a text command and keeps it, bounded by where it lands in either language.
+    void addText(DrawCommand c);
+    void repaintAll();
     QPainter& painter();
     // The source picture of a code, at least as dense as the image needs;
     // nullptr when there is none.

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/qt_surface.h"
+#include "text/language.h"
 
 namespace tanukiban {
 
@@ -19,6 +20,13 @@ QString qs(std::string_view utf8) {
 }
 
 constexpr int kPathRole = Qt::UserRole;
+
+// Label1(0..3), numbered from the bottom up.
+constexpr const char* kCaptions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
+
+QString caption(int index) {
+    return QString::fromStdString(text::tr(kCaptions[index]));
+}
 
 // A block device the kernel marks removable (USB sticks, card readers, discs).
 bool onRemovableDevice(const QStorageInfo& volume) {
@@ -72,11 +80,9 @@ void QtRecordPanel::create() {
     files_ = new QListWidget(area);
     place(files_, QRect(240, 2280, 2535, 930));
 
-    // Label1(0..3), numbered from the bottom up.
-    const char* captions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
     const int labelTops[4] = {3120, 2880, 2640, 2400};
     for (int i = 0; i < 4; ++i) {
-        labels_[i] = new QLabel(QString::fromUtf8(captions[i]), area);
+        labels_[i] = new QLabel(caption(i), area);
         place(labels_[i], QRect(120, labelTops[i], 855, 255));
     }
     // Text1 the file name, Text2 the title, Text3 the first player, Text4 the second.
@@ -122,6 +128,11 @@ void QtRecordPanel::create() {
     fillDrives();
     fillFolders();
     refreshFiles();
+}
+
+void QtRecordPanel::retranslate() {
+    if (!created()) return;
+    for (int i = 0; i < 4; ++i) labels_[i]->setText(caption(i));
 }
 
 void QtRecordPanel::place(QWidget* control, const QRect& twips) {

@@ -42,6 +42,8 @@ class QtRecordPanel : public RecordPanel {
     // Lays the controls out at `scale` times their natural size, with the
     // picture's top-left corner at `origin` of the drawing area.
     void setScale(double scale, QPoint origin);
+    // The labels in the language chosen now.
+    void retranslate();
 
     // The roots a user of this machine has: "/", the home folder and any
     // mounted removable media.

@@ -7,6 +7,7 @@
 
 #include "display/geometry.h"
 #include "display/palette.h"
+#include "text/language.h"
 
 namespace tanukiban {
 
@@ -29,6 +30,15 @@ class Surface {
     virtual void frameCell(int colour, double x, double y) = 0;
     // Text with the top-left corner of its first character at (x, y).
     virtual void drawText(double x, double y, std::string_view utf8, const TextStyle& style) = 0;
+    // A text of the game that reads differently in each language (an empty
+    // text draws nothing in that language). A surface that keeps its picture
+    // keeps both, so that the picture can follow a change of language.
+    virtual void drawTranslatedText(double x, double y, std::string_view japanese,
+                                    std::string_view english, const TextStyle& style) {
+        const bool inEnglish = text::language() == text::Language::English;
+        const std::string_view shown = inEnglish ? english : japanese;
+        if (!shown.empty()) drawText(x, y, shown, style);
+    }
     // Shows everything drawn so far at once.
     virtual void refresh() = 0;
 

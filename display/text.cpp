@@ -6,6 +6,7 @@
 
 #include "display/board.h"
 #include "rules/pieces.h"
+#include "text/language.h"
 
 namespace tanukiban {
 
@@ -16,8 +17,44 @@ constexpr std::array<std::string_view, 10> kKanjiNumerals{"",   "一", "二", "�
 constexpr std::array<std::string_view, 10> kWideDigits{"",   "１", "２", "３", "４",
                                                        "５", "６", "７", "８", "９"};
 
+void print(Surface& s, double x, double y, std::string_view japanese, std::string_view english,
+           int colour, double size) {
+    s.drawTranslatedText(x, y, japanese, english, TextStyle{size, s.bold(), colour});
+}
+
 void print(Surface& s, double x, double y, std::string_view text, int colour, double size) {
-    s.drawText(x, y, text, TextStyle{size, s.bold(), colour});
+    print(s, x, y, text, text::english(text), colour, size);
+}
+
+// Ranks are letters in English, a at the top.
+std::string rankLetter(int row) {
+    return std::string(1, static_cast<char>('a' + row - 1));
+}
+
+// The letters players of this board write the faces with.
+std::string_view pieceLetter(int code) {
+    switch (std::abs(code)) {
+        case 10:
+            return "P";
+        case 11:
+            return "T";
+        case 20:
+            return "L";
+        case 30:
+            return "N";
+        case 100:
+            return "S";
+        case 110:
+            return "G";
+        case 800:
+            return "B";
+        case 900:
+            return "R";
+        case 950:
+            return "K";
+        default:
+            return {};
+    }
 }
 
 // A shadow in black, then the text a tenth of a square up and to the left.
@@ -34,8 +71,10 @@ void 描画_数値(Surface& s, double 入力X, double 入力Y, std::string_view 
         print(s, 入力X, 入力Y, 数値, 色, フォントサイズ);
     } else if (モード == 1) {
         // Only a single digit 1..9 has a numeral.
-        if (数値.size() == 1 && 数値[0] >= '1' && 数値[0] <= '9')
-            print(s, 入力X, 入力Y, kKanjiNumerals[数値[0] - '0'], 色, フォントサイズ);
+        if (数値.size() == 1 && 数値[0] >= '1' && 数値[0] <= '9') {
+            const int n = 数値[0] - '0';
+            print(s, 入力X, 入力Y, kKanjiNumerals[n], rankLetter(n), 色, フォントサイズ);
+        }
     }
 }
 
@@ -66,7 +105,12 @@ void 描画_文字列(Surface& s, double 入力X, double 入力Y, int 数値, in
 }
 
 void 描画_移動駒種類(Surface& s, double 入力X, double 入力Y, std::string_view 駒文字, int 色) {
-    print(s, 入力X, 入力Y, 駒文字, 色, 12);
+    描画_移動駒種類(s, 入力X, 入力Y, 駒文字, text::english(駒文字), 色);
+}
+
+void 描画_移動駒種類(Surface& s, double 入力X, double 入力Y, std::string_view 駒文字,
+                     std::string_view english, int 色) {
+    print(s, 入力X, 入力Y, 駒文字, english, 色, 12);
 }
 
 std::string 文字列変換(int IN_文字列) {
@@ -95,6 +139,10 @@ std::string 文字列変換(int IN_文字列) {
         default:
             return {};
     }
+}
+
+std::string englishLastMove(int 移動先X, int 移動先Y, int 移動駒) {
+    return std::string(pieceLetter(移動駒)) + std::to_string(6 - 移動先X) + rankLetter(移動先Y);
 }
 
 std::string 変換_数字から文字(long long I_数字) {
@@ -145,10 +193,12 @@ void 描画_移動結果(const Canvas& c, int IN_手番, int 移動先X, int 移
     }
     const std::string texts[3] = {文字列変換(6 - 移動先X), 文字列変換(1000 + 移動先Y),
                                   文字列変換(移動駒)};
+    // English writes the piece first, on one line from the column's place.
+    const std::string english[3] = {englishLastMove(移動先X, 移動先Y, 移動駒), "", ""};
     const double xs[3] = {column, row, piece};
     for (int i = 0; i < 3; ++i) {
-        描画_移動駒種類(c, xs[i], y, texts[i], 黒色);
-        描画_移動駒種類(c, xs[i] - 0.1, y - 0.1, texts[i], 駒色);
+        描画_移動駒種類(c, xs[i], y, texts[i], english[i], 黒色);
+        描画_移動駒種類(c, xs[i] - 0.1, y - 0.1, texts[i], english[i], 駒色);
     }
 }
 

@@ -21,16 +21,23 @@ void 描画_数値(Surface& s, double 入力X, double 入力Y, std::string_view 
 void 描画_文字列(Surface& s, double 入力X, double 入力Y, int 数値, int 色, double サイズ);
 // The text 駒文字 in size 12.
 void 描画_移動駒種類(Surface& s, double 入力X, double 入力Y, std::string_view 駒文字, int 色);
+// The same with the English of the text given.
+void 描画_移動駒種類(Surface& s, double 入力X, double 入力Y, std::string_view 駒文字,
+                     std::string_view english, int 色);
 
 // 1..9 → "１".."９", 1001..1009 → "一".."九", a piece code → its kanji,
 // anything else → "".
 std::string 文字列変換(int IN_文字列);
+// The English of the last-move text: piece letter, column digit and row
+// letter, e.g. S3d for ３四銀.
+std::string englishLastMove(int 移動先X, int 移動先Y, int 移動駒);
 // Decimal text padded to two characters; longer numbers give "".
 std::string 変換_数字から文字(long long I_数字);
 // The text 描画_文字列 prints for 数値 ("" when none).
 std::string_view 文字列表(int 数値);
 
-// Column numbers above the board and row numerals to its right; turns the font bold.
+// Column numbers above the board and row numerals (letters in English) to
+// its right; turns the font bold.
 void 描画_桝_数値(Surface& s);
 // The ply counter and "手目" right of the board; 色 is not used.
 void 描画_手数(const Canvas& c, int 数値, int 色);

@@ -18,16 +18,17 @@ import sys
 ALLOWED = {
     "rules": set(),
     "files": set(),
+    "text": set(),
     "computer": {"rules"},
     "engine": {"rules"},
     "usi": {"engine", "computer", "rules"},
-    "record": {"rules", "files"},
+    "record": {"rules", "files", "text"},
     "settings": {"files", "rules"},
-    "display": {"rules"},
+    "display": {"rules", "text"},
     "sound": set(),
-    "flow": {"rules", "files", "computer", "engine", "usi", "record", "settings", "display",
-             "sound"},
-    "app": {"flow", "display"},
+    "flow": {"rules", "files", "text", "computer", "engine", "usi", "record", "settings",
+             "display", "sound"},
+    "app": {"flow", "display", "text"},
 }
 OPEN = {"tools", "tests"}  # may include anything
 QT = {"app"} | OPEN

@@ -10,6 +10,7 @@
 #include "display/redraw.h"
 #include "display/text.h"
 #include "rules/state.h"
+#include "tests/text/scoped_language.h"
 
 // The time budget holds for optimised builds; instrumented ones only report.
 #if defined(__has_feature)
@@ -79,6 +80,27 @@ TEST(描画面, 文字は明朝で太さと色が付く) {
     for (int y = 76; y < 117; ++y)
         for (int x = 187; x < 227; ++x) white += img.pixelColor(x, y) == QColor(255, 255, 255);
     EXPECT_GT(white, 20);
+}
+
+TEST(描画面, 言語を変えると描いた文字もその言語で描き直す) {
+    auto ink = [](QtSurface& s) {
+        const QImage& img = s.image();
+        int white = 0;
+        for (int y = 60; y < 140; ++y)
+            for (int x = 180; x < 300; ++x) white += img.pixelColor(x, y) == QColor(255, 255, 255);
+        return white;
+    };
+    QtSurface s(1.0);
+    s.fill(0);
+    s.drawTranslatedText(1, 1, "銀", "", TextStyle{15, true, 15});
+    EXPECT_GT(ink(s), 20);
+    {
+        testing::ScopedLanguage english(text::Language::English);
+        s.redrawInLanguage();
+        EXPECT_EQ(ink(s), 0) << "the text has nothing in English";
+    }
+    s.redrawInLanguage();
+    EXPECT_GT(ink(s), 20);
 }
 
 TEST(描画面, 文字の大きさは96dpiの点) {

@@ -14,6 +14,6 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    tanukiban::installJapanese(app);
+    tanukiban::installLanguage(app, tanukiban::text::Language::Japanese);
     return RUN_ALL_TESTS();
 }

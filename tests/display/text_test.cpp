@@ -5,6 +5,7 @@
 #include "display/status.h"
 #include "rules/pieces.h"
 #include "tests/flow/support/recording_surface.h"
+#include "tests/text/scoped_language.h"
 
 namespace tanukiban::testing {
 namespace {
@@ -143,6 +144,25 @@ TEST(描画_移動結果, 上手の欄とどちらでもない手番) {
     描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 手番なし, 3, 3, 歩MAN, 移動結果色);
     消去_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 手番なし);
     EXPECT_TRUE(s.calls.empty());
+}
+
+TEST(描画_移動結果, 英語では駒の字と筋と段を一つに) {
+    ScopedLanguage english(text::Language::English);
+    RecordingSurface s;
+    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 後手, 2, 4, 銀MAN, 移動結果色);
+    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 先手, 5, 1, とCOM, 移動結果色);
+    ASSERT_EQ(s.texts().size(), 4u) << "the row and piece fields stay empty";
+    EXPECT_EQ(s.textAt(11.4, 2.4)->text, "S4d");
+    EXPECT_EQ(s.textAt(-1.6, 6.4)->text, "T1a");
+}
+
+TEST(描画_桝_数値, 英語の段は上からaからe) {
+    ScopedLanguage english(text::Language::English);
+    RecordingSurface s;
+    描画_桝_数値(s);
+    EXPECT_EQ(s.textAt(3.1, 0.4)->text, "3");
+    EXPECT_EQ(s.textAt(6.1, 1.3)->text, "a");
+    EXPECT_EQ(s.textAt(6.1, 5.3)->text, "e");
 }
 
 TEST(描画_レベル, 見出しと数) {
