@@ -236,7 +236,7 @@ bool MateSolver::extractLine(std::vector<Move>& line) {
         if (onLine(pos_.key())) break;
         line_.push_back(pos_.key());
     }
-    for (auto m = line.rbegin(); m != line.rend(); ++m) pos_.unmake(*m);
+    for (std::size_t i = line.size(); i-- > 0;) pos_.unmake(line[i]);
     line_.resize(1);
     return mated;
 }
