@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/bench.h"
 #include "engine/movegen.h"
 #include "usi/notation.h"
 #include "usi/position_text.h"
@@ -20,14 +21,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-// Positions of our own self-play where the side to move mates in 3 to 13 plies.
-constexpr const char* kMates[] = {
-    "4P/2Bk1/1Sl2/3K1/5 b PT2G 1",  "3b1/lpk2/N4/5/K1t1P w gs 1",  "k2K1/nr3/2B2/l1B2/5 b TGp 1",
-    "4k/1Tr2/N2S1/3K1/5 b PTgs 1",  "1k3/r1r2/5/1TNK1/5 b TGSs 1", "T2k1/2b2/2K2/1pB1n/5 w ptg 1",
-    "p2st/5/1kt2/2N1R/1S1K1 w g 1", "1P1kt/K4/2Gb1/3S1/T3G b P 1", "1Sk1P/3t1/1S3/5/2K2 b PT2G 1",
-    "1l3/2k2/3N1/4R/rBK2 w Gts 1",
-};
 
 // The answers of a session, kept for the test to wait on.
 class Answers {
@@ -84,8 +77,11 @@ void expectMateLine(const std::string& sfen, const std::string& answer) {
 
 TEST(UsiMate, 詰みのある局面には手順を答える) {
     Answers a;
-    for (const char* sfen : kMates) {
-        a.send(std::string("position sfen ") + sfen);
+    const std::vector<engine::Position> mates = engine::mateBenchPositions();
+    ASSERT_EQ(mates.size(), 10u);
+    for (const engine::Position& mate : mates) {
+        const std::string sfen = formatSfen(mate);
+        a.send("position sfen " + sfen);
         a.send("go mate 2000");
         const std::optional<std::string> answer = a.await("checkmate");
         ASSERT_TRUE(answer) << sfen;
