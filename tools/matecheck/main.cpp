@@ -33,7 +33,7 @@ struct Options {
 
 struct Tally {
     int positions = 0, proven = 0, disproven = 0, unknown = 0, bruteMates = 0;
-    int badLines = 0, falseProofs = 0, missed = 0;
+    int badLines = 0, falseProofs = 0, missed = 0, longer = 0;
     std::uint64_t solverNodes = 0;
     double solverSeconds = 0;
 };
@@ -83,6 +83,8 @@ void examine(const Position& pos, MateSolver& solver, const Options& o, Tally& t
             ++t.falseProofs;
             std::printf("FALSE MATE %s:%s\n", sfen.c_str(), lineText(pos, r.line).c_str());
         }
+        // Not wrong, but a shorter mate was there to be shown.
+        if (length >= 3 && length <= o.plies + 2 && mateWithin(probe, length - 2)) ++t.longer;
         std::printf("mate %d %s |%s\n", length, sfen.c_str(), lineText(pos, r.line).c_str());
     } else if (r.status == MateStatus::Disproven) {
         ++t.disproven;
@@ -157,8 +159,10 @@ int main(int argc, char** argv) {
         "positions %d: proven %d, disproven %d, unknown %d; brute-force mates within %d plies "
         "%d\n",
         t.positions, t.proven, t.disproven, t.unknown, o.plies, t.bruteMates);
-    std::printf("bad lines %d, false mates %d, missed mates %d; solver %.0f nodes/s\n", t.badLines,
-                t.falseProofs, t.missed,
-                t.solverSeconds > 0 ? static_cast<double>(t.solverNodes) / t.solverSeconds : 0.0);
+    std::printf(
+        "bad lines %d, false mates %d, missed mates %d; lines longer than the shortest mate %d; "
+        "solver %.0f nodes/s\n",
+        t.badLines, t.falseProofs, t.missed, t.longer,
+        t.solverSeconds > 0 ? static_cast<double>(t.solverNodes) / t.solverSeconds : 0.0);
     return t.badLines || t.falseProofs || t.missed ? 1 : 0;
 }
