@@ -221,6 +221,8 @@ void MateSolver::store(const Values& v, Move proving, std::uint64_t work) {
 
 bool MateSolver::extractLine(std::vector<Move>& line) {
     line.clear();
+    lengths_.clear();
+    lengthVisits_ = 0;
     bool mated = false;
     for (int ply = 0; ply <= MaxPlies + 1; ++ply) {
         if (ply % 2 == 1 && !hasLegalMove(pos_)) {
@@ -258,6 +260,7 @@ Move MateSolver::provenMove(int ply) {
         Values v = e ? Values{e->pn, e->dn, e->length, false} : Values{};
         // Every reply must be proven; one whose entry gave way is proven again.
         if (!attacker && v.pn != 0 && !aborted_) v = search(ply + 1, Infinite, Infinite);
+        if (v.pn == 0) v.length = provenLength(ply + 1);
         line_.pop_back();
         pos_.unmake(m);
         if (v.pn != 0) {
@@ -280,6 +283,49 @@ Move MateSolver::provenMove(int ply) {
     line_.pop_back();
     pos_.unmake(proving);
     return v.pn == 0 ? proving : Move();
+}
+
+std::uint16_t MateSolver::provenLength(int ply) {
+    // The stored length is the proof's as it stood when found; parts of it
+    // may have been proven shorter since. Following the table's proofs again
+    // gives the lengths the line will really take, within a budget.
+    constexpr std::uint64_t kVisits = 200000;
+    constexpr int kNone = 0xffff;
+    const bool attacker = ply % 2 == 0;
+    if (!attacker && !hasLegalMove(pos_)) return 0;
+    const MateEntry* own = probe();
+    if (!own || !own->proven()) return kNone;
+    const std::uint16_t stored = own->length;
+    const Key key = tableKey();
+    if (const auto known = lengths_.find(key); known != lengths_.end()) return known->second;
+    if (ply > MaxPlies || ++lengthVisits_ > kVisits) return stored;
+    MoveList moves;
+    if (attacker) {
+        generateChecks(pos_, moves);
+    } else {
+        generateMoves(pos_, moves);
+    }
+    int length = attacker ? kNone : 0;
+    for (const Move m : moves) {
+        pos_.make(m);
+        int child = kNone;
+        if (!onLine(pos_.key())) {
+            line_.push_back(pos_.key());
+            child = provenLength(ply + 1);
+            line_.pop_back();
+        }
+        pos_.unmake(m);
+        if (attacker) {
+            length = std::min(length, child + 1);
+        } else if (child == kNone) {
+            return stored;  // a reply the table cannot follow
+        } else {
+            length = std::max(length, child + 1);
+        }
+    }
+    const auto found = static_cast<std::uint16_t>(length >= kNone ? stored : length);
+    lengths_.emplace(key, found);
+    return found;
 }
 
 }  // namespace tanukiban::engine

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/limits.h"
@@ -92,6 +93,7 @@ class MateSolver {
     void countNode();
     bool extractLine(std::vector<Move>& line);
     Move provenMove(int ply);
+    std::uint16_t provenLength(int ply);
 
     Clock clock_;
     MateTable table_;
@@ -100,6 +102,8 @@ class MateSolver {
     Color attacker_ = Lower;
     std::vector<Key> line_;  // keys from the root to the current node
     MateLimits limits_;
+    std::unordered_map<Key, std::uint16_t> lengths_;  // by table key, while the line is read
+    std::uint64_t lengthVisits_ = 0;
     std::uint64_t nodes_ = 0;
     bool aborted_ = false;
     bool depthCut_ = false;
