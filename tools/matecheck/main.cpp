@@ -32,7 +32,7 @@ struct Options {
 };
 
 struct Tally {
-    int positions = 0, proven = 0, disproven = 0, unknown = 0, bruteMates = 0;
+    int positions = 0, proven = 0, disproven = 0, unknown = 0, bruteMates = 0, bothMate = 0;
     int badLines = 0, unconfirmed = 0, missed = 0, longer = 0;
     std::uint64_t solverNodes = 0;
     double solverSeconds = 0;
@@ -93,6 +93,7 @@ void examine(const Position& pos, MateSolver& solver, const Options& o, Tally& t
         ++t.unknown;
         std::printf("unknown %s\n", sfen.c_str());
     }
+    t.bothMate += brute && r.status == MateStatus::Proven;
     if (brute && r.status == MateStatus::Disproven) {
         ++t.missed;
         std::printf("MISSED %s\n", sfen.c_str());
@@ -158,8 +159,8 @@ int main(int argc, char** argv) {
     for (int g = 0; g < o.games; ++g) playGame(o, random, solver, t);
     std::printf(
         "positions %d: proven %d, disproven %d, unknown %d; brute-force mates within %d plies "
-        "%d\n",
-        t.positions, t.proven, t.disproven, t.unknown, o.plies, t.bruteMates);
+        "%d, of which proven %d\n",
+        t.positions, t.proven, t.disproven, t.unknown, o.plies, t.bruteMates, t.bothMate);
     std::printf(
         "bad lines %d, mates unconfirmed at their length %d, missed mates %d; lines longer than "
         "the shortest mate %d; "
