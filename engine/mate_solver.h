@@ -6,8 +6,9 @@
 //
 // Repetition: a position met again on the current line counts as an escape.
 // A shortest mate never repeats a position, so this loses no mate; the
-// verdicts it leads to hold only for that line and are never stored.
-// Proofs do not depend on the line, so every proof stored is sound.
+// verdicts it leads to hold only for that line and are never stored; at the
+// root, whose line is itself alone, they are final. Proofs do not depend on
+// the line, so every proof stored is sound.
 //
 // One solver serves one thread at a time; the stop flag may be set from any.
 #include <atomic>
@@ -31,7 +32,7 @@ struct MateLimits {
 enum class MateStatus {
     Proven,     // the side to move mates: the line shows how
     Disproven,  // no sequence of checks mates
-    Unknown,    // the limits ran out first
+    Unknown,    // the limits ran out first, or the line grew too deep to say
 };
 
 struct MateResult {
