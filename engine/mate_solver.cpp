@@ -4,6 +4,7 @@
 
 #include "engine/checks.h"
 #include "engine/movegen.h"
+#include "engine/shortest_mate.h"
 
 namespace tanukiban::engine {
 
@@ -52,11 +53,27 @@ MateResult MateSolver::solve(const Position& root, const MateLimits& limits) {
     const Values v = search(0, Infinite, Infinite);
     if (v.pn == 0 && extractLine(result.line)) {
         result.status = MateStatus::Proven;
+        shorten(result.line);
     } else if (v.dn == 0 && !depthCut_) {
         result.status = MateStatus::Disproven;
     }
     result.nodes = nodes_;
     return result;
+}
+
+void MateSolver::shorten(std::vector<Move>& line) {
+    // The proof search stops at the first mate it proves; a plain search
+    // finds the fastest one when the line is short enough for it to afford.
+    constexpr std::size_t kLongest = 13;
+    constexpr std::uint64_t kNodes = 200000;
+    std::uint64_t budget = kNodes;
+    if (limits_.nodes)
+        budget = std::min(budget, limits_.nodes > nodes_ ? limits_.nodes - nodes_ : 0);
+    if (line.size() < 3 || line.size() > kLongest || budget == 0) return;
+    const int plies = static_cast<int>(line.size()) - 2;
+    ShortestMate shorter = shortestMate(pos_, plies, budget, clock_, limits_);
+    nodes_ += shorter.nodes;
+    if (!shorter.line.empty()) line = std::move(shorter.line);
 }
 
 void MateSolver::countNode() {

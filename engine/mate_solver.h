@@ -38,8 +38,9 @@ enum class MateStatus {
 struct MateResult {
     MateStatus status = MateStatus::Unknown;
     // For a proven mate: the attacker's checks and the defender's longest
-    // resisting replies, ending in the mated position. When the side to
-    // move can take the other king, that one move.
+    // resisting replies, ending in the mated position; the fastest mate when
+    // a plain search can afford to confirm it (13 plies at most). When the
+    // side to move can take the other king, that one move.
     std::vector<Move> line;
     std::uint64_t nodes = 0;
 };
@@ -93,6 +94,7 @@ class MateSolver {
     bool onLine(Key key) const;
     void countNode();
     bool extractLine(std::vector<Move>& line);
+    void shorten(std::vector<Move>& line);
     Move provenMove(int ply);
     std::uint16_t provenLength(int ply);
 

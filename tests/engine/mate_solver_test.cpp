@@ -78,5 +78,18 @@ TEST(MateSolver, 攻め方が替わっても表の結論を取り違えない) {
     EXPECT_EQ(solver.solve(pos, {}).status, MateStatus::Disproven);
 }
 
+// The proof search alone shows a mate in 5 and in 7 plies here; both are
+// mates in 3.
+TEST(MateSolver, 最短の詰みを示す) {
+    MateSolver solver;
+    for (const Position& pos :
+         {*positionFromText("k..K./nr.../..B../l.B../.....", {0, 1, 1, 0}, {1, 0, 0, 0}, Lower),
+          *positionFromText("....k/.Tr../N..S./...K./.....", {1, 1, 0, 0}, {0, 0, 1, 1}, Lower)}) {
+        const MateResult r = solver.solve(pos, {});
+        ASSERT_EQ(r.status, MateStatus::Proven);
+        EXPECT_EQ(r.line.size(), 3u);
+    }
+}
+
 }  // namespace
 }  // namespace tanukiban::engine
