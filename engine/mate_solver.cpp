@@ -64,7 +64,7 @@ MateResult MateSolver::solve(const Position& root, const MateLimits& limits) {
 void MateSolver::shorten(std::vector<Move>& line) {
     // The proof search stops at the first mate it proves; a plain search
     // finds the fastest one when the line is short enough for it to afford.
-    constexpr std::size_t kLongest = 13;
+    constexpr std::size_t kLongest = 15;
     constexpr std::uint64_t kNodes = 200000;
     std::uint64_t budget = kNodes;
     if (limits_.nodes)

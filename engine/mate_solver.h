@@ -38,9 +38,10 @@ enum class MateStatus {
 struct MateResult {
     MateStatus status = MateStatus::Unknown;
     // For a proven mate: the attacker's checks and the defender's longest
-    // resisting replies, ending in the mated position; the fastest mate when
-    // a plain search can afford to confirm it (13 plies at most). When the
-    // side to move can take the other king, that one move.
+    // resisting replies, ending in the mated position. A proof of 15 plies
+    // or fewer gives way to the fastest mate when a plain search can afford
+    // to find it. When the side to move can take the other king, that one
+    // move.
     std::vector<Move> line;
     std::uint64_t nodes = 0;
 };

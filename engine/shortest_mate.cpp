@@ -89,10 +89,14 @@ class Search {
 
 ShortestMate shortestMate(Position& pos, int maxPlies, std::uint64_t nodes, const Clock& clock,
                           const MateLimits& limits) {
+    // Deepening by two plies at a time finds a short mate before the search
+    // has spent its budget on the deepest lines of other checks.
     Search search(pos, nodes, clock, limits);
     ShortestMate result;
-    const int plies = search.attack(maxPlies, 0, result.line);
-    if (search.stopped() || plies == kNoMate) result.line.clear();
+    for (int limit = 1; limit <= maxPlies && !search.stopped(); limit += 2) {
+        if (search.attack(limit, 0, result.line) != kNoMate && !search.stopped()) break;
+        result.line.clear();
+    }
     result.nodes = search.nodes();
     return result;
 }
