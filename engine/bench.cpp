@@ -1,6 +1,7 @@
 #include "engine/bench.h"
 
 #include <cstring>
+#include <span>
 
 namespace tanukiban::engine {
 
@@ -57,14 +58,37 @@ constexpr BenchText kPositions[] = {
     {"....k/r...n/..T../B..../T.KGr", {0, 0, 0, 1}, {0, 0, 0, 0}, Lower},
 };
 
-}  // namespace
+// From the engine's own games: the side to move mates in 3 to 13 plies at
+// the fastest.
+constexpr BenchText kMatePositions[] = {
+    {"....P/..Bk./.Sl../...K./.....", {1, 1, 2, 0}, {0, 0, 0, 0}, Lower},
+    {"...b./lpk../N..../...../K.t.P", {0, 0, 0, 0}, {0, 0, 1, 1}, Upper},
+    {"bg.../...../...k./.KP../.....", {1, 1, 0, 0}, {0, 1, 1, 1}, Upper},
+    {"ntk../..g../..S../....R/..K..", {0, 1, 0, 1}, {1, 0, 0, 0}, Lower},
+    {".k.../r.r../...../.TNK./.....", {0, 1, 1, 1}, {0, 0, 0, 1}, Lower},
+    {"T..k./..b../..K../.pB.n/.....", {0, 0, 0, 0}, {1, 1, 1, 0}, Upper},
+    {"p..st/...../.kt../..N.R/.S.K.", {0, 0, 0, 0}, {0, 0, 1, 0}, Upper},
+    {".P.kt/K..../..Gb./...S./T...G", {1, 0, 0, 0}, {0, 0, 0, 0}, Lower},
+    {".T..k/..p.b/....N/....N/.l..K", {1, 0, 0, 0}, {0, 0, 0, 1}, Lower},
+    {".l.../..k../...N./....R/rBK..", {0, 0, 1, 0}, {0, 1, 0, 1}, Upper},
+};
 
-std::vector<Position> benchPositions() {
+std::vector<Position> positionsOf(std::span<const BenchText> texts) {
     std::vector<Position> out;
-    for (const BenchText& b : kPositions) {
+    for (const BenchText& b : texts) {
         if (auto pos = positionFromText(b.rows, b.lower, b.upper, b.side)) out.push_back(*pos);
     }
     return out;
+}
+
+}  // namespace
+
+std::vector<Position> benchPositions() {
+    return positionsOf(kPositions);
+}
+
+std::vector<Position> mateBenchPositions() {
+    return positionsOf(kMatePositions);
 }
 
 std::uint64_t benchNodeCount(int depth) {

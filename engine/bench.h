@@ -10,6 +10,9 @@ namespace tanukiban::engine {
 
 // Twelve positions of play from the opening to the late middle game.
 std::vector<Position> benchPositions();
+// Ten positions of the engine's own games where the side to move mates in
+// 3 to 13 plies.
+std::vector<Position> mateBenchPositions();
 
 // Nodes of a search to the given depth of every bench position, each from a
 // fresh table of 16 MB.

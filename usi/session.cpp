@@ -56,6 +56,7 @@ Session::Session(Output output, Clock clock, SessionConfig config)
       clock_(std::move(clock)),
       config_(config),
       searcher_(clock_, config.hashMegabytes),
+      mateSolver_(clock_, std::min<std::size_t>(config.hashMegabytes, 64)),
       hashMegabytes_(config.hashMegabytes) {
     position_.start = position_.current = Position::initial();
 }
@@ -181,6 +182,7 @@ void Session::go(std::string_view line) {
         return;
     }
     const std::vector<std::string_view> words = splitWords(line);
+    if (std::ranges::find(words, std::string_view("mate")) != words.end()) return goMate(words);
     const Color us = position_.current.sideToMove();
     TimeControl tc;
     bool timed = false, ponder = false, infinite = false;
@@ -194,10 +196,6 @@ void Session::go(std::string_view line) {
         if (w == "ponder") {
             ponder = true;
             continue;
-        }
-        if (w == "mate") {
-            say("checkmate notimplemented");
-            return;
         }
         const std::optional<std::int64_t> n =
             i + 1 < words.size() ? number(words[i + 1]) : std::nullopt;

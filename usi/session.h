@@ -11,9 +11,11 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "computer/random_sequence.h"
 #include "engine/limits.h"
+#include "engine/mate_solver.h"
 #include "engine/search.h"
 #include "usi/position_text.h"
 
@@ -51,6 +53,7 @@ class Session {
     void setOption(std::string_view line);
     void setPosition(std::string_view line);
     void go(std::string_view line);
+    void goMate(const std::vector<std::string_view>& words);  // in mate_command.cpp
     void stop();
     void ponderHit();
     bool busy();
@@ -64,6 +67,7 @@ class Session {
     std::mutex outputMutex_;
 
     engine::Searcher searcher_;
+    engine::MateSolver mateSolver_;
     std::size_t hashMegabytes_;
     bool tableReady_ = false;  // the table's memory is taken
     RandomSequence random_;
