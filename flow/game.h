@@ -9,13 +9,13 @@
 
 #include "computer/choice.h"
 #include "computer/random_sequence.h"
-#include "computer/work.h"
 #include "display/canvas.h"
 #include "display/palette.h"
-#include "flow/engine_thinker.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
 #include "flow/sound_library.h"
+#include "players/level_player.h"
+#include "players/thinker.h"
 #include "record/handicap.h"
 #include "record/notice.h"
 #include "rules/influence.h"
@@ -130,6 +130,10 @@ class Game {
     void clearHint();
     // The move of the level chosen; nothing when the computer has none.
     std::optional<ChosenMove> chooseComputerTurnMove();
+    // The player's answer after thinking for about `time` on the thinker;
+    // nothing when the program ended meanwhile.
+    std::optional<players::Answer> think(players::Player& player, players::Turn turn,
+                                         engine::Milliseconds time);
     // Makes a recorded move on the state and redraws the squares and stands it changed.
     void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
     void 終了(std::string_view 勝手);
@@ -209,12 +213,13 @@ class Game {
     double 表示秒 = 0;
     bool ended_ = false;
 
-    // The copies of the position before the computer's move, kept between turns.
-    ComputerWork computerWork_;
     // One random sequence for the whole run, never reseeded between games.
     RandomSequence random_;
-    // The searching levels' engine, thinking on its own thread.
-    EngineThinker thinker_;
+    players::LevelPlayer computer_{random_, players::OnePlyPlayer::Manner::Game};
+    // Every thinking time is multiplied by this; tests think briefly.
+    double thinkTimeScale_ = 1.0;
+    // Last, so that a choice still running is cancelled before what it reads goes.
+    players::Thinker thinker_{players::Thinker::Priority::Background};
     // The hint on show, and the side it was given to.
     std::optional<Move> hint_;
     int hintSide_ = 手番なし;

@@ -39,14 +39,15 @@ void Game::HINT_Click() {
         return;
     }
 
-    const EngineAnswer answer = thinkAbout(thinker_, platform_, s, s.手番 == s.手番COM, kHintTime);
-    if (answer.outcome == EngineOutcome::Interrupted) return;
-    if (answer.outcome != EngineOutcome::Moved) {
+    const std::optional<players::Answer> answer =
+        think(computer_.searchPlayer(), turnOf(s, s.手番 == s.手番COM), kHintTime);
+    if (!answer) return;
+    if (answer->outcome != players::Outcome::Moved) {
         play(sounds_.音_禁止);
         platform_.showMessage("指せる手がありません", "ﾋﾝﾄ");
         return;
     }
-    const Move& mv = answer.move;
+    const Move& mv = answer->move;
     hint_ = mv;
     hintSide_ = s.手番;
     const auto [x, y] = shownSource(mv);

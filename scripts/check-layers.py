@@ -20,13 +20,14 @@ ALLOWED = {
     "files": set(),
     "computer": {"rules"},
     "engine": {"rules"},
-    "usi": {"engine", "computer", "rules"},
+    "players": {"engine", "computer", "rules"},
+    "usi": {"players", "engine", "computer", "rules"},
     "record": {"rules", "files"},
     "settings": {"files", "rules"},
     "display": {"rules"},
     "sound": set(),
-    "flow": {"rules", "files", "computer", "engine", "usi", "record", "settings", "display",
-             "sound"},
+    "flow": {"rules", "files", "computer", "engine", "players", "usi", "record", "settings",
+             "display", "sound"},
     "app": {"flow", "display"},
 }
 OPEN = {"tools", "tests"}  # may include anything

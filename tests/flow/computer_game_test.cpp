@@ -58,7 +58,7 @@ TEST_P(対COM全局, 終局まで指す) {
     GameHarness h;
     h.start();
     // The searching level thinks 5 ms a move.
-    GameFixture::engineThinker(h.game).setTimeScale(0.05);
+    GameFixture::setThinkTimeScale(h.game, 0.05);
     h.platform.answers = {false};  // after the end: do not go on, so the last position stays
     h.menu(GetParam().level);
     h.menu(GetParam().side);

@@ -13,7 +13,7 @@ class ﾋﾝﾄ : public ::testing::Test {
   protected:
     void SetUp() override {
         h.start();
-        GameFixture::engineThinker(h.game).setTimeScale(0.01);
+        GameFixture::setThinkTimeScale(h.game, 0.01);
     }
     int forbidden() { return h.sound.plays(h.sounds().音_禁止); }
     // The texts where the lower player's moves are written.

@@ -25,7 +25,8 @@ class GameFixture {
     static void 待ち時間(Game& g, double seconds) { g.待ち時間(seconds); }
     static void レベル_設定(Game& g, int level) { g.レベル_設定(level); }
     static void 描画_棋譜読込み部分消去(Game& g) { g.描画_棋譜読込み部分消去(); }
-    static EngineThinker& engineThinker(Game& g) { return g.thinker_; }
+    // Every thinking time is multiplied by this; tests think briefly.
+    static void setThinkTimeScale(Game& g, double scale) { g.thinkTimeScale_ = scale; }
 };
 
 }  // namespace tanukiban
