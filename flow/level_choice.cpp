@@ -1,59 +1,58 @@
 // The computer's choice at its level, and thinking on the thinker while the
-// window waits with the program still alive.
+// window goes on painting and ticking.
 #include <algorithm>
-#include <atomic>
 #include <chrono>
+#include <utility>
 
 #include "flow/engine_move.h"
 #include "flow/game.h"
 
 namespace tanukiban {
 
-std::optional<ChosenMove> Game::chooseComputerTurnMove() {
+void Game::startComputerChoice() {
     const int level = state_.COMレベル;
     computer_.setLevel(level);
     players::Turn turn = turnOf(state_, true);
-    std::optional<players::Answer> answer;
-    if (players::searches(level) && turn.position) {
-        answer = think(computer_, std::move(turn), players::levelThinkTime(level));
-    } else {
-        // The scan is over in an instant; the clock shows that it began.
-        Timer1_Timer();
-        answer = computer_.choose(turn, {});
+    const bool searching = players::searches(level) && turn.position;
+    auto choose = [this, searching, level, turn = std::move(turn)]() mutable {
+        think(computer_, std::move(turn), players::levelThinkTime(searching ? level : 0),
+              TurnState::ComputerThinking,
+              [this](const players::Answer& answer) { playComputerAnswer(answer); });
+    };
+    // The scan ticks the clock as it begins, and a clock that changed holds
+    // the scan while it rests, as it always has.
+    if (!searching && tickClock()) {
+        待ち時間(kClockRest, std::move(choose));
+        return;
     }
-    if (!answer || answer->outcome != players::Outcome::Moved) return std::nullopt;
-    const Move& mv = answer->move;
-    ChosenMove chosen;
-    chosen.元X = mv.fromX;
-    chosen.元Y = mv.fromY;
-    chosen.先X = mv.toX;
-    chosen.先Y = mv.toY;
-    chosen.元駒 = mv.before;
-    chosen.先駒 = mv.after;
-    return chosen;
+    choose();
 }
 
-std::optional<players::Answer> Game::think(players::Player& player, players::Turn turn,
-                                           engine::Milliseconds time) {
+void Game::think(players::Player& player, players::Turn turn, engine::Milliseconds time,
+                 TurnState state, std::function<void(const players::Answer&)> then) {
     const auto scaled = std::chrono::duration_cast<engine::Milliseconds>(time * thinkTimeScale_);
     players::Budget budget;
     budget.limits.deadline =
         std::chrono::steady_clock::now() + std::max(scaled, engine::Milliseconds(1));
     budget.limits.pliesToDraw = 手順上限 - state_.手数;
-    std::atomic<bool> done{false};
-    players::Answer answer;
-    thinker_.start(player, std::move(turn), std::move(budget), [&](const players::Answer& a) {
-        answer = a;
-        done.store(true, std::memory_order_release);
-    });
-    platform_.waitUntil([&done] { return done.load(std::memory_order_acquire); });
-    if (!done.load(std::memory_order_acquire)) {
-        // The wait was cut short because the program is ending.
-        thinker_.cancel();
-        return std::nullopt;
-    }
-    thinker_.wait();
-    return answer;
+    waiting_ = state;
+    const int ticket = ++thinking_;
+    // The answer comes on the thinker's thread and is posted on to the window's.
+    auto post = [this, ticket, then = std::move(then)](const players::Answer& answer) {
+        platform_.schedule(0, [this, ticket, then, answer] {
+            if (ended_ || ticket != thinking_) return;
+            thinker_.wait();
+            waiting_ = TurnState::Idle;
+            then(answer);
+        });
+    };
+    thinker_.start(player, std::move(turn), std::move(budget), std::move(post));
+}
+
+void Game::cancelThinking() {
+    thinker_.cancel();
+    ++thinking_;
+    waiting_ = TurnState::Idle;
 }
 
 }  // namespace tanukiban

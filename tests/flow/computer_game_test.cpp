@@ -157,12 +157,14 @@ TEST(探索レベル, 考え中にEscapeで探索を止めて終わる) {
     GameHarness h;
     h.start();
     h.menu(MenuItem::LEVEL6);
-    h.platform.duringWait = [&h] { h.game.Form_KeyPress(27); };
+    h.game.menuCommand(MenuItem::GOTE);  // the computer, first to move, thinks for 3 s
+    h.platform.runScheduled();           // its pause
+    ASSERT_EQ(GameFixture::turnState(h.game), TurnState::ComputerThinking);
     const auto started = std::chrono::steady_clock::now();
-    h.menu(MenuItem::GOTE);  // the computer, first to move, thinks for 3 s
+    h.game.Form_KeyPress(27);
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(500));
-    EXPECT_EQ(h.platform.waits, 1);
     EXPECT_TRUE(h.game.ended());
+    h.settle();
     EXPECT_EQ(h.state().手順数, 0) << "no move is played after the end";
     EXPECT_EQ(h.platform.quitCount, 1);
 }
