@@ -54,7 +54,6 @@ class Game {
   public:
     Game(const SelfPlayConfig& config, RandomSequence& random)
         : config_(config),
-          random_(random),
           opening_(config.openingSeed),
           upperPlayer_(random, players::OnePlyPlayer::Manner::Game),
           lowerPlayer_(random, players::OnePlyPlayer::Manner::Game) {
@@ -281,7 +280,6 @@ class Game {
     }
 
     const SelfPlayConfig config_;
-    RandomSequence& random_;
     GameState s_;
     GameState turned_;
     InfluenceMaps randomMaps_;
