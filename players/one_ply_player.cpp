@@ -35,20 +35,6 @@ engine::Position turnedAbout(const engine::Position& pos) {
     return result;
 }
 
-// The game's board and hands turned half round, every piece changing side,
-// as the board flip does; nothing else of the game is kept.
-GameState turnedAbout(const GameState& from) {
-    GameState to;
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) to.盤[6 - x][6 - y] = -from.盤[x][y];
-    }
-    to.持駒MAN = from.持駒COM;
-    to.持駒COM = from.持駒MAN;
-    to.持駒数MAN = from.持駒数COM;
-    to.持駒数COM = from.持駒数MAN;
-    return to;
-}
-
 Move gameMove(const ChosenMove& c) {
     return Move{c.元X, c.元Y, c.先X, c.先Y, c.元駒, c.先駒};
 }
@@ -63,6 +49,18 @@ Move turnedBack(const ChosenMove& c) {
 }
 
 }  // namespace
+
+GameState turnedAbout(const GameState& from) {
+    GameState to;
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) to.盤[6 - x][6 - y] = -from.盤[x][y];
+    }
+    to.持駒MAN = from.持駒COM;
+    to.持駒COM = from.持駒MAN;
+    to.持駒数MAN = from.持駒数COM;
+    to.持駒数COM = from.持駒数MAN;
+    return to;
+}
 
 Answer OnePlyPlayer::choose(const Turn& turn, const Budget& /*budget*/) {
     return manner_ == Manner::Game ? gameChoice(turn) : legalChoice(turn);

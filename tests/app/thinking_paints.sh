@@ -11,27 +11,10 @@ source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
 
 printf '背景画=緑\r\n移動指導=NG\r\n経過時間=OK\r\nBGM=NG\r\n' | iconv -f UTF-8 -t CP932 > Tanukiban.ini
 ms() { echo $(($(date +%s%N) / 1000000)); }
-shot() { import -window root shot.png; }
 
 start_window
-shot
-top=$(convert shot.png -crop 1x120+3+0 +repage txt:- | awk -F'[,:]' '/#008000/ {print $2; exit}')
-[[ -n "$top" && "$top" -gt 0 ]] || fail "no green drawing area below the menu bar"
-
-# LEVEL6, then 対局(COM) → 後手 by keyboard in the 対局 menu.
-open_game_menu() {
-    xdotool mousemove 22 $((top / 2)) click 1
-    sleep 0.5
-}
-open_game_menu
-xdotool key Down Down Down Right
-sleep 0.3
-xdotool key Down Down Down Down Down Return
-sleep 0.5
-open_game_menu
-xdotool key Down Down Right
-sleep 0.3
-xdotool key Down Return
+find_top
+let_level6_move_first
 chosen=$(ms)
 sleep 0.6
 

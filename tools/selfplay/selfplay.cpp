@@ -27,18 +27,6 @@ struct PlayedMove {
     double score;
 };
 
-// The position turned half round, every piece changing side, as the board
-// flip does.
-void turnAbout(const GameState& from, GameState& to) {
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) to.盤[6 - x][6 - y] = -from.盤[x][y];
-    }
-    to.持駒MAN = from.持駒COM;
-    to.持駒COM = from.持駒MAN;
-    to.持駒数MAN = from.持駒数COM;
-    to.持駒数COM = from.持駒数MAN;
-}
-
 // Appended piece by piece: GCC 12 at -O3 takes "(" + std::string for an
 // overlapping copy (a false -Wrestrict).
 std::string squareText(int x, int y) {
@@ -177,13 +165,13 @@ class Game {
     // that player saw it (turned half round for the lower side).
     void checkChosen(bool upper, const Move& m) {
         if (upper) return checkChosen(s_, chosenOf(m));
-        turnAbout(s_, turned_);
+        const GameState turned = players::turnedAbout(s_);
         const int column = m.fromX == 自持盤X1 ? 敵持盤X1 : 敵持盤X2;
         const Move seen =
             isManStand(m.fromX)
                 ? Move{column, m.fromY, 6 - m.toX, 6 - m.toY, -m.before, -m.after}
                 : Move{6 - m.fromX, 6 - m.fromY, 6 - m.toX, 6 - m.toY, -m.before, -m.after};
-        checkChosen(turned_, chosenOf(seen));
+        checkChosen(turned, chosenOf(seen));
     }
 
     static ChosenMove chosenOf(const Move& m) {
@@ -281,7 +269,6 @@ class Game {
 
     const SelfPlayConfig config_;
     GameState s_;
-    GameState turned_;
     InfluenceMaps randomMaps_;
     std::mt19937 opening_;
     players::LevelPlayer upperPlayer_, lowerPlayer_;
