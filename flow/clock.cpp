@@ -27,7 +27,7 @@ bool Game::tickClock() {
     platform_.surface().refresh();
     // The clock rests a moment after it changed; the game goes on meanwhile.
     clockHeld_ = true;
-    platform_.schedule(kClockRest, [this] { clockHeld_ = false; });
+    schedule(kClockRest, [this] { clockHeld_ = false; });
     return true;
 }
 

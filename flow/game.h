@@ -107,6 +107,10 @@ class Game {
     TurnState turnState() const;
     // Handlers of the player's input act only when the game awaits it.
     bool acceptsInput() const { return !ended_ && waiting_ == TurnState::Idle; }
+    // The game's own events: `call` runs after `seconds` on the window's
+    // thread unless the program has ended by then. Safe from any thread
+    // with no delay.
+    void schedule(double seconds, std::function<void()> call);
     // Holds the game in `state` for IN_秒, taking no input, then goes on with 続き.
     void 待ち時間(double IN_秒, std::function<void()> 続き, TurnState state = TurnState::Pausing);
     // Draws the game, after tidyUp, when the move list is full; true if it did.

@@ -18,7 +18,7 @@ bool belongsToSideToMove(const GameState& s, int code) {
 
 void Game::Form_MouseDown(int /*button*/, int /*shift*/, double X, double Y) {
     // A hint being worked out gives way to the click.
-    if (!ended_ && waiting_ == TurnState::HintThinking) cancelThinking();
+    if (waiting_ == TurnState::HintThinking) cancelThinking();
     if (!acceptsInput()) return;
     clearHint();
     描画_可視(false, false, false);

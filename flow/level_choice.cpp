@@ -39,8 +39,8 @@ void Game::think(players::Player& player, players::Turn turn, engine::Millisecon
     const int ticket = ++thinking_;
     // The answer comes on the thinker's thread and is posted on to the window's.
     auto post = [this, ticket, then = std::move(then)](const players::Answer& answer) {
-        platform_.schedule(0, [this, ticket, then, answer] {
-            if (ended_ || ticket != thinking_) return;
+        schedule(0, [this, ticket, then, answer] {
+            if (ticket != thinking_) return;
             thinker_.wait();
             waiting_ = TurnState::Idle;
             then(answer);
