@@ -10,13 +10,11 @@ export XVFB_SCREEN=1600x1000x24
 source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
 
 printf '背景画=緑\r\n移動指導=NG\r\n経過時間=OK\r\nBGM=NG\r\n' | iconv -f UTF-8 -t CP932 > Tanukiban.ini
-ms() { echo $(($(date +%s%N) / 1000000)); }
 
 start_window
 find_top
 let_level6_move_first
-chosen=$(ms)
-sleep 0.6
+sleep 0.4
 
 # The picture's scale and top-left corner in a window of W × H.
 layout() {
@@ -46,8 +44,20 @@ for size in "${sizes[@]}"; do
     sleep 0.15
     import -window root "ppm:$size.ppm"
 done
-(($(ms) - chosen < 3300)) || fail "too busy to finish looking before the computer moved"
 
+read -r s ox oy <<< "$(layout 740 $((top + 400)))"
+clock=$(awk -v s="$s" -v ox="$ox" -v oy="$oy" 'BEGIN {
+    printf "%dx%d+%d+%d", 110 * s, 24 * s, ox + 1100 / 15 * s, oy + 4900 / 15 * s }')
+convert clock.ppm -crop "$clock" +repage first.png
+convert "$natural.ppm" -crop "$clock" +repage second.png
+[[ -n "$keep" ]] && convert 925x541.ppm "$keep"
+# Its move would write over "思考中": the last look came while it thought.
+caption=$(awk -v s="$s" -v ox="$ox" -v oy="$oy" 'BEGIN {
+    printf "%dx%d+%d+%d", 70 * s, 22 * s, ox + 1200 / 15 * s, oy + 4400 / 15 * s }')
+convert clock.ppm -crop "$caption" +repage thinking1.png
+convert "$natural.ppm" -crop "$caption" +repage thinking2.png
+same=$(compare -metric AE thinking1.png thinking2.png null: 2>&1 || true)
+((same == 0)) || fail "too busy: the computer moved before the last look"
 for size in "${sizes[@]}"; do
     w=${size%x*} h=${size#*x}
     convert "$size.ppm" shot.png
@@ -58,12 +68,6 @@ for size in "${sizes[@]}"; do
             fail "at $size no piece on $x,5 right after the resize"
     done
 done
-read -r s ox oy <<< "$(layout 740 $((top + 400)))"
-clock=$(awk -v s="$s" -v ox="$ox" -v oy="$oy" 'BEGIN {
-    printf "%dx%d+%d+%d", 110 * s, 24 * s, ox + 1100 / 15 * s, oy + 4900 / 15 * s }')
-convert clock.ppm -crop "$clock" +repage first.png
-convert "$natural.ppm" -crop "$clock" +repage second.png
-[[ -n "$keep" ]] && convert 925x541.ppm "$keep"
 changed=$(compare -metric AE first.png second.png null: 2>&1 || true)
 ((changed > 0)) || fail "the computer's clock did not move while it thought"
 xdotool windowfocus --sync "$wid"
