@@ -12,12 +12,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
-#include <QThread>
 #include <QTime>
 #include <chrono>
-#include <thread>
+#include <cmath>
+#include <utility>
 
-#include "app/input_hold.h"
 #include "text/language.h"
 
 namespace tanukiban {
@@ -212,12 +211,17 @@ double MainWindow::secondsSinceMidnight() const {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
-void MainWindow::sleepWithoutEvents(double seconds) {
-    if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-
-void MainWindow::waitUntil(const std::function<bool()>& done) {
-    waitWithInputHeld(done, [this] { return quitting_; });
+void MainWindow::schedule(double seconds, std::function<void()> call) {
+    auto run = [this, call = std::move(call)] {
+        if (!quitting_) call();
+    };
+    if (seconds <= 0) {
+        // The one way in from another thread: queued on this window's.
+        QMetaObject::invokeMethod(this, std::move(run), Qt::QueuedConnection);
+        return;
+    }
+    const auto ms = std::chrono::milliseconds(std::lround(seconds * 1000));
+    QTimer::singleShot(ms, Qt::PreciseTimer, this, std::move(run));
 }
 
 RecordPanel& MainWindow::recordPanel() {

@@ -42,8 +42,7 @@ class MainWindow : public QMainWindow, public Platform {
     void setClockTimer(bool on) override;
     bool clockTimerOn() const override;
     double secondsSinceMidnight() const override;
-    void sleepWithoutEvents(double seconds) override;
-    void waitUntil(const std::function<bool()>& done) override;
+    void schedule(double seconds, std::function<void()> call) override;
     RecordPanel& recordPanel() override;
     std::string clipboardText() const override;
     void setClipboardText(std::string_view utf8) override;

@@ -54,16 +54,13 @@ int turningPatternFor(int 移動前駒) {
     }
 }
 
-void 描画_回転駒(Surface& s, const std::function<void(double)>& 待ち時間, int I_回転パターン,
-                 double I_座標X, double I_座標Y) {
+bool 描画_回転駒(Surface& s, int I_回転パターン, int frame, double I_座標X, double I_座標Y) {
     const std::optional<FramePattern> frames = 回転パターン(I_回転パターン);
-    if (!frames) return;
-    for (int code : *frames) {
-        描画_絵(s, code, I_座標X, I_座標Y);
-        描画_桝輪郭(s, 背景色, I_座標X, I_座標Y);
-        s.refresh();
-        if (待ち時間) 待ち時間(0.1);
-    }
+    if (!frames || frame < 0 || frame >= static_cast<int>(frames->size())) return false;
+    描画_絵(s, (*frames)[static_cast<std::size_t>(frame)], I_座標X, I_座標Y);
+    描画_桝輪郭(s, 背景色, I_座標X, I_座標Y);
+    s.refresh();
+    return true;
 }
 
 }  // namespace tanukiban

@@ -1,7 +1,6 @@
 #pragma once
 // A piece turning over on its square: five frames, a tenth of a second each.
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "display/surface.h"
@@ -18,9 +17,12 @@ std::optional<FramePattern> 回転パターン(int I_回転パターン);
 // patterns for positive codes. 0 for kings and empty squares.
 int turningPatternFor(int 移動前駒);
 
-// Shows the five frames on cell (I_座標X, I_座標Y), each framed, refreshed
-// and held for 0.1 s through 待ち時間. A pattern outside 1..6 draws nothing.
-void 描画_回転駒(Surface& s, const std::function<void(double)>& 待ち時間, int I_回転パターン,
-                 double I_座標X, double I_座標Y);
+// Each frame is held this long before the next.
+inline constexpr double 回転駒_コマ秒 = 0.1;
+
+// Shows frame `frame` (0..4) of the pattern on cell (I_座標X, I_座標Y),
+// framed and refreshed; the caller holds it for 回転駒_コマ秒. False, with
+// nothing drawn, past the last frame or for a pattern outside 1..6.
+bool 描画_回転駒(Surface& s, int I_回転パターン, int frame, double I_座標X, double I_座標Y);
 
 }  // namespace tanukiban

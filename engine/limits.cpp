@@ -25,17 +25,4 @@ TimeBudget timeBudget(const TimeControl& tc) {
     return {clampMs(soft), clampMs(std::max(soft, hard))};
 }
 
-Milliseconds levelThinkTime(int level) {
-    switch (level) {
-        case 4:
-            return Milliseconds(100);
-        case 5:
-            return Milliseconds(1000);
-        case 6:
-            return Milliseconds(3000);
-        default:
-            return Milliseconds(0);
-    }
-}
-
 }  // namespace tanukiban::engine

@@ -15,9 +15,6 @@ using Milliseconds = std::chrono::milliseconds;
 // has passed.
 using Clock = std::function<TimePoint()>;
 
-// The game is drawn when it reaches this many plies.
-inline constexpr int GamePlyLimit = 500;
-
 // The clock of the side to move, in milliseconds; zero for what is absent.
 // A fixed time per move is given as movetime.
 struct TimeControl {
@@ -35,12 +32,5 @@ struct TimeBudget {
 // What to spend on one move. Keeps a small reserve for the answer to reach
 // the other side; never less than 1 ms.
 TimeBudget timeBudget(const TimeControl& tc);
-
-// The thinking time of the searching levels 4–6 of the window (0.1 s, 1 s and
-// 3 s a move); zero for the other levels, which do not search.
-Milliseconds levelThinkTime(int level);
-inline bool isSearchLevel(int level) {
-    return level >= 4 && level <= 6;
-}
 
 }  // namespace tanukiban::engine

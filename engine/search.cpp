@@ -221,7 +221,7 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
     const bool pvNode = beta - alpha > 1;
 
     if (!root) {
-        if (pos_.repeated() || limits_.pliesPlayed + ply >= GamePlyLimit) return 0;
+        if (pos_.repeated() || (limits_.pliesToDraw && ply >= *limits_.pliesToDraw)) return 0;
         // No line from here can beat a mate already found nearer the root.
         alpha = std::max(alpha, -MateScore + ply);
         beta = std::min(beta, MateScore - ply - 1);

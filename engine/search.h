@@ -5,7 +5,7 @@
 // history), check extension, mate scores, futility pruning, late move
 // reductions and a shallower search where the table has no move; null move
 // is there to be switched on and measured. A repeated position and the
-// game's 500th ply score as a draw.
+// ply that reaches the game's length limit score as a draw.
 //
 // One Searcher serves one thread at a time; stop() may be called from any
 // thread and is answered within a millisecond or so.
@@ -42,7 +42,9 @@ struct SearchLimits {
     std::optional<TimePoint> softDeadline;  // start no new iteration after this
     bool infinite = false;  // until stopped (depth and deadlines are ignored); the search
                             // may still end by itself at MaxPly, the caller then waits
-    int pliesPlayed = 0;    // plies of the game before the root, for the 500-ply draw
+    // Plies the game may still last before its length draws it; none where
+    // the caller owns its game's end (a USI front end).
+    std::optional<int> pliesToDraw;
     const std::atomic<bool>* stop = nullptr;  // the caller's own stop request, if any
 };
 

@@ -7,11 +7,15 @@
 namespace tanukiban {
 
 void Game::Timer1_Timer() {
-    // The computer's turn calls this itself; it acts only while the clock runs.
-    if (ended_ || !platform_.clockTimerOn()) return;
+    tickClock();
+}
+
+bool Game::tickClock() {
+    // It acts only while the clock runs.
+    if (ended_ || clockHeld_ || !platform_.clockTimerOn()) return false;
     state_.思考秒 = 調査_経過秒(state_.開始時刻, platform_.secondsSinceMidnight());
     const double whole = std::floor(state_.思考秒);
-    if (whole == 表示秒) return;
+    if (whole == 表示秒) return false;
     表示秒 = whole;
     if (state_.手番 == state_.手番COM) {
         描画_所有時間(canvas(), options_.経過時間, state_.手番COM,
@@ -21,7 +25,10 @@ void Game::Timer1_Timer() {
                       state_.思考秒 + state_.所有秒MAN);
     }
     platform_.surface().refresh();
-    待ち時間(0.3);
+    // The clock rests a moment after it changed; the game goes on meanwhile.
+    clockHeld_ = true;
+    schedule(kClockRest, [this] { clockHeld_ = false; });
+    return true;
 }
 
 void Game::measureThinkingTime() {

@@ -1,5 +1,7 @@
 // The computer's turn: the caption, the choice with the clock kept moving,
 // the move played and animated, and the announcement of check or mate.
+#include <utility>
+
 #include "computer/choice.h"
 #include "flow/drawing.h"
 #include "flow/game.h"
@@ -7,7 +9,7 @@
 
 namespace tanukiban {
 
-void Game::com_ban() {
+void Game::com_ban(std::function<void()> afterwards) {
     GameState& s = state_;
     s.開始時刻 = platform_.secondsSinceMidnight();
     startClockIfShown();
@@ -16,36 +18,37 @@ void Game::com_ban() {
     描画_数値(canvas(), -1.5, 6.5, "思考中", 黒色, 0, 12);
     描画_数値(canvas(), -1.6, 6.4, "思考中", 白色, 0, 12);
 
-    if (moveListFull()) {
-        // Only a continued record can get here; nothing may be stored past the last ply.
-        引き分け();
-        return;
-    }
+    // Only a continued record can get here full; nothing may be stored past the last ply.
+    if (drawnByFullList()) return;
 
     // The pause comes before the survey of the position in the order the
     // player sees; the survey draws nothing, so it may run after it.
     platform_.surface().refresh();
-    待ち時間(0.3);
-    const std::optional<ChosenMove> chosen = chooseComputerTurnMove();
-    if (ended_) return;  // the program ended while the engine thought
-    if (!chosen) {
+    afterComputer_ = std::move(afterwards);
+    待ち時間(0.3, [this] { startComputerChoice(); });
+}
+
+void Game::playComputerAnswer(const players::Answer& answer) {
+    if (answer.outcome != players::Outcome::Moved) {
         // Not a single move or drop: the computer gives up.
         終了("あなた");
         return;
     }
-    const ChosenMove& mv = *chosen;
-
+    const Move mv = answer.move;
     PlyPlan plan;
-    plan.stored.元X = mv.元X;
-    plan.stored.元Y = mv.元Y;
-    plan.stored.先X = mv.先X;
-    plan.stored.先Y = mv.先Y;
-    plan.stored.元駒 = mv.元駒;
-    plan.stored.先駒 = mv.先駒;
-    plan.駒移動元Y = mv.元Y;
-    playPly(plan);
-    platform_.setClockTimer(false);
+    plan.stored.元X = mv.fromX;
+    plan.stored.元Y = mv.fromY;
+    plan.stored.先X = mv.toX;
+    plan.stored.先Y = mv.toY;
+    plan.stored.元駒 = mv.before;
+    plan.stored.先駒 = mv.after;
+    plan.駒移動元Y = mv.fromY;
+    playPly(plan, [this, mv](int /*captured*/) { endOfComputerPly(mv); });
+}
 
+void Game::endOfComputerPly(const Move& mv) {
+    GameState& s = state_;
+    platform_.setClockTimer(false);
     勢力調査(s, maps_);
     // A taken king ends the game before any mate test, which would read the
     // square the king no longer stands on.
@@ -59,17 +62,13 @@ void Game::com_ban() {
         platform_.showMessage("   ** 王手 **", "");
     }
 
-    描画_移動結果(canvas(), s.手番COM, mv.先X, mv.先Y, mv.先駒, 白色);
-    描画_桝輪郭(canvas(), 白色, mv.先X, mv.先Y);
-    if (moveListFull()) {
-        引き分け();
-        return;
-    }
+    描画_移動結果(canvas(), s.手番COM, mv.toX, mv.toY, mv.after, 白色);
+    描画_桝輪郭(canvas(), 白色, mv.toX, mv.toY);
+    if (drawnByFullList()) return;
 
-    s.所有秒COM += s.思考秒;
-    s.開始時刻 = platform_.secondsSinceMidnight();
-    s.手番 = s.手番MAN;
+    passTurn();
     startClockIfShown();
+    if (auto click = std::exchange(afterComputer_, {})) click();
 }
 
 }  // namespace tanukiban

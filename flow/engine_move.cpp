@@ -21,24 +21,8 @@ std::vector<engine::Key> priorKeys(const GameState& s) {
     return keys;
 }
 
-EngineAnswer thinkAbout(EngineThinker& thinker, Platform& platform, const GameState& s, bool com,
-                        engine::Milliseconds time) {
-    std::optional<engine::Position> pos =
-        engine::positionFromGame(s, com ? engine::Upper : engine::Lower);
-    if (!pos) return {EngineOutcome::Unusable, {}};
-    pos->setPriorKeys(priorKeys(s));
-
-    thinker.start(*pos, time, s.手数);
-    platform.waitUntil([&thinker] { return thinker.done(); });
-    if (!thinker.done()) {
-        // The wait was cut short because the program is ending.
-        thinker.stop();
-        thinker.finish();
-        return {EngineOutcome::Interrupted, {}};
-    }
-    const engine::Move best = thinker.finish();
-    if (!best) return {EngineOutcome::NoMove, {}};
-    return {EngineOutcome::Moved, engine::toGameMove(*pos, best)};
+players::Turn turnOf(const GameState& s, bool com) {
+    return players::turnOfGame(s, com, priorKeys(s));
 }
 
 }  // namespace tanukiban

@@ -4,18 +4,20 @@
 // desktop only through Platform and the sound library through SoundLibrary.
 // The handlers are defined over several files, one concern each.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
 #include "computer/choice.h"
 #include "computer/random_sequence.h"
-#include "computer/work.h"
 #include "display/canvas.h"
 #include "display/palette.h"
-#include "flow/engine_thinker.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
 #include "flow/sound_library.h"
+#include "flow/turn_state.h"
+#include "players/level_player.h"
+#include "players/thinker.h"
 #include "record/handicap.h"
 #include "record/notice.h"
 #include "rules/influence.h"
@@ -101,42 +103,73 @@ class Game {
     void chooseLevel(int level);
     void レベル_設定(int IN_LEVEL);
 
+    // --- The turn (turn.cpp, wait.cpp) ---
+    TurnState turnState() const;
+    // Handlers of the player's input act only when the game awaits it.
+    bool acceptsInput() const { return !ended_ && waiting_ == TurnState::Idle; }
+    // The game's own events: `call` runs after `seconds` on the window's
+    // thread unless the program has ended by then. Safe from any thread
+    // with no delay.
+    void schedule(double seconds, std::function<void()> call);
+    // Holds the game in `state` for IN_秒, taking no input, then goes on with 続き.
+    void 待ち時間(double IN_秒, std::function<void()> 続き, TurnState state = TurnState::Pausing);
+    // Draws the game, after tidyUp, when the move list is full; true if it did.
+    bool drawnByFullList(const std::function<void()>& tidyUp = {});
+    // The mover's clock total takes the turn's time; the other side is to move from now.
+    void passTurn();
+
     // --- Human move input and move guide (input.cpp) ---
-    // False when the click that resumed play must go no further.
-    bool resumeAfterStepping();
+    // False when the click that resumed play must go no further now; a
+    // click that resumed the computer's turn goes on with `click` after it.
+    bool resumeAfterStepping(const std::function<void()>& click);
+    void pick(int u, int t);
     void pickOnBoard(int u, int t);
     void pickFromStand(int u, int t);
     void playHeldPiece();
+    // The rest of a human's ply, once the piece has turned over.
+    void endOfHumanPly(int captured);
     void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
     void SIDOU_Click();
 
     // --- Clocks (clock.cpp, wait.cpp) ---
+    // The clock rests this long after it changed on the screen.
+    static constexpr double kClockRest = 0.3;
+    // Timer1's tick; true when the clock changed on the screen.
+    bool tickClock();
     void KEIKA_Click();
     void 処理_経過時間();
     // 思考秒 from the turn's start to now, whether or not the clock is shown.
     void measureThinkingTime();
     // Starts the clock timer when the clocks are shown.
     void startClockIfShown();
-    void 待ち時間(double IN_秒);
 
     // --- Plies and the end of a game (ply.cpp, computer_turn.cpp, game_end.cpp) ---
-    void com_ban();
+    // The computer's turn: the caption, a pause, the thinking; its ply follows
+    // as events. `afterwards` runs once the human is to move again.
+    void com_ban(std::function<void()> afterwards = {});
+    void startComputerChoice();
+    void playComputerAnswer(const players::Answer& answer);
+    void endOfComputerPly(const Move& mv);
     // Reads the mover's clock, stores and counts the ply, makes it, turns the
-    // piece over and plays the knock; returns what it took. The end test and
-    // passing the turn are the caller's.
-    int playPly(const PlyPlan& plan);
+    // piece over and plays the knock, then goes on with `then` and what it
+    // took. The end test and passing the turn are the caller's.
+    void playPly(const PlyPlan& plan, std::function<void(int captured)> then);
     // The engine's move for the player to move, shown until the next click (hint.cpp).
     void HINT_Click();
+    void showHint(const players::Answer& answer);
     void clearHint();
-    // The move of the level chosen; nothing when the computer has none.
-    std::optional<ChosenMove> chooseComputerTurnMove();
+    // Thinks for about `time` on the thinker, the game in `state`; `then`
+    // gets the answer as an event of the window (level_choice.cpp).
+    void think(players::Player& player, players::Turn turn, engine::Milliseconds time,
+               TurnState state, std::function<void(const players::Answer&)> then);
+    // Drops the thinking under way; its answer never comes.
+    void cancelThinking();
     // Makes a recorded move on the state and redraws the squares and stands it changed.
     void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
     void 終了(std::string_view 勝手);
     // The game ends drawn when the move list is full; same dialogue as a win.
     void 引き分け();
     void askForAnotherGame();
-    void passTurnBetweenHumans();
     bool moveListFull() const { return state_.手順数 >= 手順上限; }
 
     // --- Record file panel (record_panel.cpp) ---
@@ -195,7 +228,9 @@ class Game {
     // The window's surface with this game's background and sides.
     Canvas canvas() const;
     void 画面_再描画();
-    void 描画_回転駒(int I_回転パターン, double I_座標X, double I_座標Y);
+    // The piece on the cell turns over frame by frame; then 続き.
+    void 描画_回転駒(int I_回転パターン, double I_座標X, double I_座標Y, std::function<void()> 続き,
+                     int frame = 0);
     void play(std::int32_t id) { sound_.dsPlay(id); }
 
     Platform& platform_;
@@ -207,14 +242,23 @@ class Game {
     PickUp pickUp_;
     // The whole second of the turn's clock last shown.
     double 表示秒 = 0;
+    // The clock is held for a moment after it changed on the screen.
+    bool clockHeld_ = false;
     bool ended_ = false;
+    // What the game waits for, or Idle when it waits for the player.
+    TurnState waiting_ = TurnState::Idle;
+    // Counts the thinking started, so that a dropped one's answer is known.
+    int thinking_ = 0;
+    // The rest of the click that resumed the computer's turn.
+    std::function<void()> afterComputer_;
 
-    // The copies of the position before the computer's move, kept between turns.
-    ComputerWork computerWork_;
     // One random sequence for the whole run, never reseeded between games.
     RandomSequence random_;
-    // The searching levels' engine, thinking on its own thread.
-    EngineThinker thinker_;
+    players::LevelPlayer computer_{random_, players::OnePlyPlayer::Manner::Game};
+    // Every thinking time is multiplied by this; tests think briefly.
+    double thinkTimeScale_ = 1.0;
+    // Last, so that a choice still running is cancelled before what it reads goes.
+    players::Thinker thinker_{players::Thinker::Priority::Background};
     // The hint on show, and the side it was given to.
     std::optional<Move> hint_;
     int hintSide_ = 手番なし;

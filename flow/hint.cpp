@@ -1,6 +1,6 @@
 // The hint: the engine's move for the player to move, framed on the board
 // and written where that player's moves are written, until the next click.
-// It thinks on the player's own time.
+// It thinks on the player's own time; a board click meanwhile cancels it.
 #include <utility>
 
 #include "display/board.h"
@@ -39,16 +39,19 @@ void Game::HINT_Click() {
         return;
     }
 
-    const EngineAnswer answer = thinkAbout(thinker_, platform_, s, s.手番 == s.手番COM, kHintTime);
-    if (answer.outcome == EngineOutcome::Interrupted) return;
-    if (answer.outcome != EngineOutcome::Moved) {
+    think(computer_.searchPlayer(), turnOf(s, s.手番 == s.手番COM), kHintTime,
+          TurnState::HintThinking, [this](const players::Answer& answer) { showHint(answer); });
+}
+
+void Game::showHint(const players::Answer& answer) {
+    if (answer.outcome != players::Outcome::Moved) {
         play(sounds_.音_禁止);
         platform_.showMessage("指せる手がありません", "ﾋﾝﾄ");
         return;
     }
     const Move& mv = answer.move;
     hint_ = mv;
-    hintSide_ = s.手番;
+    hintSide_ = state_.手番;
     const auto [x, y] = shownSource(mv);
     描画_桝輪郭(canvas(), 白色, x, y);
     描画_桝輪郭(canvas(), 白色, mv.toX, mv.toY);

@@ -17,7 +17,9 @@ bool belongsToSideToMove(const GameState& s, int code) {
 }  // namespace
 
 void Game::Form_MouseDown(int /*button*/, int /*shift*/, double X, double Y) {
-    if (ended_) return;
+    // A hint being worked out gives way to the click.
+    if (waiting_ == TurnState::HintThinking) cancelThinking();
+    if (!acceptsInput()) return;
     clearHint();
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
@@ -39,8 +41,10 @@ void Game::Form_MouseDown(int /*button*/, int /*shift*/, double X, double Y) {
         return;
     }
 
-    if (!resumeAfterStepping()) return;
+    if (resumeAfterStepping([this, u, t] { pick(u, t); })) pick(u, t);
+}
 
+void Game::pick(int u, int t) {
     if (onBoard(u, t)) {
         pickOnBoard(u, t);
     } else {
@@ -48,7 +52,7 @@ void Game::Form_MouseDown(int /*button*/, int /*shift*/, double X, double Y) {
     }
 }
 
-bool Game::resumeAfterStepping() {
+bool Game::resumeAfterStepping(const std::function<void()>& click) {
     GameState& s = state_;
     if (s.対局モード == 対局_MAN) {
         if (s.局面変更 == OK) {
@@ -62,9 +66,10 @@ bool Game::resumeAfterStepping() {
     if (s.手番 == s.手番COM) {
         s.局面変更 = NG;
         platform_.showMessage("OKですか？", "再開(COM)");
-        com_ban();
-        // The computer's move may have ended the game; then the click is spent.
-        return !ended_ && s.手番 != 手番なし;
+        // The click goes on once the human is to move; a game the computer
+        // ended spends it.
+        com_ban(click);
+        return false;
     }
     if (s.手番 == s.手番MAN && s.局面変更 == OK) {
         s.局面変更 = NG;
@@ -153,15 +158,13 @@ void Game::pickFromStand(int u, int t) {
 }
 
 void Game::playHeldPiece() {
-    GameState& s = state_;
     PickUp& p = pickUp_;
-    if (moveListFull()) {
-        // Only a continued record can get here; nothing may be stored past the last ply.
-        p.選択中 = 0;
-        描画_将棋盤桝(canvas());
-        引き分け();
+    // Only a continued record can get here full; nothing may be stored past the last ply.
+    if (drawnByFullList([this] {
+            pickUp_.選択中 = 0;
+            描画_将棋盤桝(canvas());
+        }))
         return;
-    }
 
     PlyPlan plan;
     plan.stored.元X = p.移動元X;
@@ -180,54 +183,34 @@ void Game::playHeldPiece() {
     // The move list keeps the stand row; making the move wants the pair.
     if (isComStand(p.移動元X)) p.移動元Y = 5 - p.移動元Y;
     plan.駒移動元Y = p.移動元Y;
-
-    const int captured = playPly(plan);
-    描画_移動結果(canvas(), isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
-                  移動結果色);
-
-    if (s.対局モード == 対局_COM) {
-        platform_.setClockTimer(false);
-        s.所有秒MAN += s.思考秒;
-        勢力調査(s, maps_);
-        // A taken king needs no mate test.
-        if (captured == 王COM || 詰めかCOM(s, maps_) == OK) {
-            終了("あなた");
-            return;
-        }
-        if (s.勝者 != 手番なし) return;
-        if (moveListFull()) {
-            引き分け();
-            return;
-        }
-        s.手番 = s.手番COM;
-        com_ban();
-        return;
-    }
-
-    // Two humans: only a taken king ends the game, named by the side it won for.
-    if (s.勝者 != 手番なし) {
-        終了(s.勝者 == 先手 ? "先手" : "後手");
-    } else if (moveListFull()) {
-        引き分け();
-    }
-    if (ended_) return;
-    passTurnBetweenHumans();
+    playPly(plan, [this](int captured) { endOfHumanPly(captured); });
 }
 
-void Game::passTurnBetweenHumans() {
+void Game::endOfHumanPly(int captured) {
     GameState& s = state_;
-    // After a finished game the reset left no side to move, and this does nothing.
-    if (s.手番 == s.手番MAN) {
-        s.所有秒MAN += s.思考秒;
-    } else if (s.手番 == s.手番COM) {
-        s.所有秒COM += s.思考秒;
+    const PickUp& p = pickUp_;
+    描画_移動結果(canvas(), isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
+                  移動結果色);
+    if (s.対局モード != 対局_COM) {
+        // Two humans: only a taken king ends the game, named by the side it won for.
+        if (s.勝者 != 手番なし) {
+            終了(s.勝者 == 先手 ? "先手" : "後手");
+        } else {
+            drawnByFullList();
+        }
+        passTurn();
+        return;
     }
-    if (s.手番 == 先手) {
-        s.手番 = 後手;
-    } else if (s.手番 == 後手) {
-        s.手番 = 先手;
+    platform_.setClockTimer(false);
+    勢力調査(s, maps_);
+    // A taken king needs no mate test.
+    if (captured == 王COM || 詰めかCOM(s, maps_) == OK) {
+        終了("あなた");
+        return;
     }
-    s.開始時刻 = platform_.secondsSinceMidnight();
+    if (s.勝者 != 手番なし || drawnByFullList()) return;
+    passTurn();
+    com_ban();
 }
 
 void Game::描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒) {

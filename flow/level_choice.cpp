@@ -1,36 +1,58 @@
-// Which player makes the computer's choice: the one-ply scan of levels 1–3,
-// or the engine's search at levels 4–6.
+// The computer's choice at its level, and thinking on the thinker while the
+// window goes on painting and ticking.
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
 #include "flow/engine_move.h"
 #include "flow/game.h"
 
 namespace tanukiban {
 
-std::optional<ChosenMove> Game::chooseComputerTurnMove() {
-    if (engine::isSearchLevel(state_.COMレベル)) {
-        const EngineAnswer answer =
-            thinkAbout(thinker_, platform_, state_, true, engine::levelThinkTime(state_.COMレベル));
-        switch (answer.outcome) {
-            case EngineOutcome::Moved: {
-                const Move& mv = answer.move;
-                ChosenMove chosen;
-                chosen.元X = mv.fromX;
-                chosen.元Y = mv.fromY;
-                chosen.先X = mv.toX;
-                chosen.先Y = mv.toY;
-                chosen.元駒 = mv.before;
-                chosen.先駒 = mv.after;
-                return chosen;
-            }
-            case EngineOutcome::NoMove:
-            case EngineOutcome::Interrupted:
-                return std::nullopt;
-            case EngineOutcome::Unusable:
-                break;  // a board the engine cannot hold is left to the one-ply scan
-        }
+void Game::startComputerChoice() {
+    const int level = state_.COMレベル;
+    computer_.setLevel(level);
+    players::Turn turn = turnOf(state_, true);
+    const bool searching = players::searches(level) && turn.position;
+    auto choose = [this, searching, level, turn = std::move(turn)]() mutable {
+        think(computer_, std::move(turn), players::levelThinkTime(searching ? level : 0),
+              TurnState::ComputerThinking,
+              [this](const players::Answer& answer) { playComputerAnswer(answer); });
+    };
+    // The scan ticks the clock as it begins, and a clock that changed holds
+    // the scan while it rests, as it always has.
+    if (!searching && tickClock()) {
+        待ち時間(kClockRest, std::move(choose));
+        return;
     }
-    ChoiceHooks hooks;
-    hooks.tick = [this] { Timer1_Timer(); };
-    return chooseComputerMove(state_, maps_, computerWork_, &random_, hooks);
+    choose();
+}
+
+void Game::think(players::Player& player, players::Turn turn, engine::Milliseconds time,
+                 TurnState state, std::function<void(const players::Answer&)> then) {
+    const auto scaled = std::chrono::duration_cast<engine::Milliseconds>(time * thinkTimeScale_);
+    players::Budget budget;
+    budget.limits.deadline =
+        std::chrono::steady_clock::now() + std::max(scaled, engine::Milliseconds(1));
+    budget.limits.pliesToDraw = 手順上限 - state_.手数;
+    waiting_ = state;
+    const int ticket = ++thinking_;
+    // The answer comes on the thinker's thread and is posted on to the window's.
+    auto post = [this, ticket, then = std::move(then)](const players::Answer& answer) {
+        schedule(0, [this, ticket, then, answer] {
+            if (ticket != thinking_) return;
+            thinker_.wait();
+            waiting_ = TurnState::Idle;
+            then(answer);
+        });
+    };
+    thinker_.start(player, std::move(turn), std::move(budget), std::move(post));
+}
+
+void Game::cancelThinking() {
+    thinker_.cancel();
+    ++thinking_;
+    waiting_ = TurnState::Idle;
 }
 
 }  // namespace tanukiban

@@ -1,120 +1,83 @@
 // Menu commands to their handlers.
+#include <map>
+#include <optional>
+
 #include "flow/game.h"
 
 namespace tanukiban {
 
-void Game::menuCommand(MenuItem item) {
-    if (ended_) return;
+namespace {
+
+std::optional<int> levelOf(MenuItem item) {
     switch (item) {
-        case MenuItem::TAIKYOKU:
-            TAIKYOKU_Click();
-            break;
-        case MenuItem::START:
-            START_Click();
-            break;
-        case MenuItem::SENTE:
-            SENTE_Click();
-            break;
-        case MenuItem::GOTE:
-            GOTE_Click();
-            break;
         case MenuItem::LEVEL1:
-            chooseLevel(1);
-            break;
+            return 1;
         case MenuItem::LEVEL2:
-            chooseLevel(2);
-            break;
+            return 2;
         case MenuItem::LEVEL3:
-            chooseLevel(3);
-            break;
+            return 3;
         case MenuItem::LEVEL4:
-            chooseLevel(4);
-            break;
+            return 4;
         case MenuItem::LEVEL5:
-            chooseLevel(5);
-            break;
+            return 5;
         case MenuItem::LEVEL6:
-            chooseLevel(6);
-            break;
-        case MenuItem::HINT:
-            HINT_Click();
-            break;
-        case MenuItem::OWARI:
-            OWARI_Click();
-            break;
-        case MenuItem::STOP:
-            STOP_Click();
-            break;
-        case MenuItem::CANCEL:
-            CANCEL_Click();
-            break;
-        case MenuItem::REVERSE:
-            REVERSE_Click();
-            break;
-        case MenuItem::COPY_SFEN:
-            COPY_SFEN_Click();
-            break;
-        case MenuItem::COPY_KIFU:
-            COPY_KIFU_Click();
-            break;
-        case MenuItem::PASTE_SFEN:
-            PASTE_SFEN_Click();
-            break;
-        case MenuItem::REPLAY:
-            REPLAY_Click();
-            break;
-        case MenuItem::AFTER:
-            AFTER_Click();
-            break;
-        case MenuItem::LBEL_UP:
-            LBEL_UP_Click();
-            break;
-        case MenuItem::LEBEL_DOWN:
-            LEBEL_DOWN_Click();
-            break;
-        case MenuItem::KIFU_READ:
-            KIFU_READ_Click();
-            break;
-        case MenuItem::KIFU_WRITE:
-            KIFU_WRITE_Click();
-            break;
-        case MenuItem::OPTION:
-            OPTION_Click();
-            break;
-        case MenuItem::MIDORI:
-            selectBackground(背景_緑);
-            break;
-        case MenuItem::TATAMI:
-            selectBackground(背景_畳);
-            break;
-        case MenuItem::TAKE:
-            selectBackground(背景_竹);
-            break;
-        case MenuItem::UCHU:
-            selectBackground(背景_宇宙);
-            break;
-        case MenuItem::RENGA:
-            selectBackground(背景_煉瓦);
-            break;
-        case MenuItem::SIDOU:
-            SIDOU_Click();
-            break;
-        case MenuItem::KEIKA:
-            KEIKA_Click();
-            break;
-        case MenuItem::BGM:
-            BGM_Click();
-            break;
-        case MenuItem::VER:
-            VER_Click();
-            break;
-        // Submenus and the record menu itself do nothing when opened.
-        case MenuItem::MATCH_MAN:
-        case MenuItem::START2:
-        case MenuItem::LEVEL:
-        case MenuItem::KIFU:
-            break;
+            return 6;
+        default:
+            return std::nullopt;
     }
+}
+
+std::optional<int> backgroundOf(MenuItem item) {
+    switch (item) {
+        case MenuItem::MIDORI:
+            return 背景_緑;
+        case MenuItem::TATAMI:
+            return 背景_畳;
+        case MenuItem::TAKE:
+            return 背景_竹;
+        case MenuItem::UCHU:
+            return 背景_宇宙;
+        case MenuItem::RENGA:
+            return 背景_煉瓦;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+void Game::menuCommand(MenuItem item) {
+    if (!acceptsInput()) return;
+    if (const std::optional<int> level = levelOf(item)) return chooseLevel(*level);
+    if (const std::optional<int> kind = backgroundOf(item)) return selectBackground(*kind);
+    // Submenus and the record menu itself do nothing when opened.
+    using Handler = void (Game::*)();
+    static const std::map<MenuItem, Handler> handlers = {
+        {MenuItem::TAIKYOKU, &Game::TAIKYOKU_Click},
+        {MenuItem::START, &Game::START_Click},
+        {MenuItem::SENTE, &Game::SENTE_Click},
+        {MenuItem::GOTE, &Game::GOTE_Click},
+        {MenuItem::HINT, &Game::HINT_Click},
+        {MenuItem::OWARI, &Game::OWARI_Click},
+        {MenuItem::STOP, &Game::STOP_Click},
+        {MenuItem::CANCEL, &Game::CANCEL_Click},
+        {MenuItem::REVERSE, &Game::REVERSE_Click},
+        {MenuItem::COPY_SFEN, &Game::COPY_SFEN_Click},
+        {MenuItem::COPY_KIFU, &Game::COPY_KIFU_Click},
+        {MenuItem::PASTE_SFEN, &Game::PASTE_SFEN_Click},
+        {MenuItem::REPLAY, &Game::REPLAY_Click},
+        {MenuItem::AFTER, &Game::AFTER_Click},
+        {MenuItem::LBEL_UP, &Game::LBEL_UP_Click},
+        {MenuItem::LEBEL_DOWN, &Game::LEBEL_DOWN_Click},
+        {MenuItem::KIFU_READ, &Game::KIFU_READ_Click},
+        {MenuItem::KIFU_WRITE, &Game::KIFU_WRITE_Click},
+        {MenuItem::OPTION, &Game::OPTION_Click},
+        {MenuItem::SIDOU, &Game::SIDOU_Click},
+        {MenuItem::KEIKA, &Game::KEIKA_Click},
+        {MenuItem::BGM, &Game::BGM_Click},
+        {MenuItem::VER, &Game::VER_Click},
+    };
+    if (const auto it = handlers.find(item); it != handlers.end()) (this->*(it->second))();
 }
 
 }  // namespace tanukiban

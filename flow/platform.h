@@ -69,13 +69,11 @@ class Platform {
     virtual bool clockTimerOn() const = 0;
     // Seconds since midnight, with fractions.
     virtual double secondsSinceMidnight() const = 0;
-    // Blocks for about that long without taking any event.
-    virtual void sleepWithoutEvents(double seconds) = 0;
-    // Waits until done() is true while another thread works: the window
-    // keeps painting and the clock timer ticking, but the player's clicks
-    // and keys are not taken, except that Escape and closing the window still
-    // reach the game. Returns early once the program is ending.
-    virtual void waitUntil(const std::function<bool()>& done) = 0;
+    // Runs `call` on the window's thread once the running handler has
+    // returned and `seconds` have passed; meanwhile the window paints and
+    // takes events. Another thread may post a call with no delay. Nothing
+    // runs once the program is ending.
+    virtual void schedule(double seconds, std::function<void()> call) = 0;
 
     virtual RecordPanel& recordPanel() = 0;
 

@@ -1,13 +1,15 @@
 // One ply, whoever plays it: stored, counted, made, the piece turned over and
 // the knock played. What follows (the end test, the turn passing) is the
 // caller's, as it differs between the human and the computer.
+#include <utility>
+
 #include "display/animation.h"
 #include "flow/drawing.h"
 #include "flow/game.h"
 
 namespace tanukiban {
 
-int Game::playPly(const PlyPlan& plan) {
+void Game::playPly(const PlyPlan& plan, std::function<void(int captured)> then) {
     GameState& s = state_;
     // The mover's own clock, also between two humans, so that stepping
     // through the list restores each side's total.
@@ -27,18 +29,24 @@ int Game::playPly(const PlyPlan& plan) {
     駒移動(stored.元X, plan.駒移動元Y, 先X, 先Y, stored.先駒);
 
     const bool boardMove = onBoard(stored.元X, stored.元Y);
-    if (boardMove && stored.元駒 != 王MAN && stored.元駒 != 王COM) {
-        描画_絵(canvas(), stored.元駒, 先X, 先Y);
-        描画_桝輪郭(canvas(), 背景色, 先X, 先Y);
-        platform_.surface().refresh();
+    if (!boardMove || stored.元駒 == 王MAN || stored.元駒 == 王COM) {
         play(sounds_.音_駒打音);
-        待ち時間(0.2);
-        描画_回転駒(turningPatternFor(stored.元駒), 先X, 先Y);
-        描画_絵(canvas(), s.盤[先X][先Y], 先X, 先Y);
-        描画_桝輪郭(canvas(), 背景色, 先X, 先Y);
+        then(captured);
+        return;
     }
+    描画_絵(canvas(), stored.元駒, 先X, 先Y);
+    描画_桝輪郭(canvas(), 背景色, 先X, 先Y);
+    platform_.surface().refresh();
     play(sounds_.音_駒打音);
-    return captured;
+    const int pattern = turningPatternFor(stored.元駒);
+    待ち時間(0.2, [this, pattern, 先X, 先Y, captured, then = std::move(then)]() mutable {
+        描画_回転駒(pattern, 先X, 先Y, [this, 先X, 先Y, captured, then = std::move(then)] {
+            描画_絵(canvas(), state_.盤[先X][先Y], 先X, 先Y);
+            描画_桝輪郭(canvas(), 背景色, 先X, 先Y);
+            play(sounds_.音_駒打音);
+            then(captured);
+        });
+    });
 }
 
 }  // namespace tanukiban

@@ -62,6 +62,7 @@ void Game::KIFU_WRITE_Click() {
 }
 
 void Game::Command1_Click() {
+    if (!acceptsInput()) return;
     RecordPanel& panel = platform_.recordPanel();
     const WriteRequest request{pathOf(panel.folder()), panel.text(RecordBox::Text1),
                                panel.text(RecordBox::Text2), panel.text(RecordBox::Text3),
@@ -75,6 +76,7 @@ void Game::Command1_Click() {
 }
 
 void Game::File1_Click(std::string_view fileName) {
+    if (!acceptsInput()) return;
     描画_可視(false, false, false);
     // The whole file is read and checked before the game is touched, so a
     // refused file leaves the game exactly as it was.
@@ -95,6 +97,7 @@ void Game::File1_Click(std::string_view fileName) {
 }
 
 void Game::Drive1_Change() {
+    if (!acceptsInput()) return;
     RecordPanel& panel = platform_.recordPanel();
     if (!panel.setFolderListPath(panel.drive())) {
         platform_.showMessage("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
@@ -104,6 +107,7 @@ void Game::Drive1_Change() {
 }
 
 void Game::Dir1_Change() {
+    if (!acceptsInput()) return;
     RecordPanel& panel = platform_.recordPanel();
     panel.setFileListPath(panel.folderListPath());
 }

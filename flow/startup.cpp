@@ -32,8 +32,9 @@ void Game::setConstants() {
 }
 
 void Game::Form_KeyPress(int KeyAscii) {
-    if (ended_) return;
+    // Escape ends the program whatever the game is doing.
     if (KeyAscii == 27) endProgram();
+    if (!acceptsInput()) return;
     if (KeyAscii == 'H' || KeyAscii == 'h') HINT_Click();
 }
 
@@ -59,8 +60,8 @@ void Game::終了処理() {
 
 void Game::endProgram() {
     if (ended_) return;
-    // A search still thinking answers at once; its caller joins it.
-    thinker_.stop();
+    // A choice still under way is stopped and joined; its answer never comes.
+    cancelThinking();
     終了処理();
     ended_ = true;
     platform_.setClockTimer(false);

@@ -1,5 +1,6 @@
-// The program's fixed-time pause and the clock arithmetic it rests on.
-#include <algorithm>
+// The game's own pauses, as events of the window, and the clock arithmetic
+// they rest on.
+#include <utility>
 
 #include "flow/game.h"
 
@@ -10,16 +11,18 @@ double 調査_経過秒(double I_開始, double I_終了) {
     return (86400 - I_開始) + I_終了;  // the clock passed midnight
 }
 
-void Game::待ち時間(double IN_秒) {
-    const double start = platform_.secondsSinceMidnight();
-    for (;;) {
-        const double elapsed = 調査_経過秒(start, platform_.secondsSinceMidnight());
-        // Within a microsecond is done: the clock, in seconds since midnight,
-        // cannot resolve much less, and a tinier step might never move it.
-        if (elapsed >= IN_秒 - 1e-6) return;
-        // Sleeping in short steps rather than spinning; no event is taken meanwhile.
-        platform_.sleepWithoutEvents(std::min(IN_秒 - elapsed, 0.01));
-    }
+void Game::schedule(double seconds, std::function<void()> call) {
+    platform_.schedule(seconds, [this, call = std::move(call)] {
+        if (!ended_) call();
+    });
+}
+
+void Game::待ち時間(double IN_秒, std::function<void()> 続き, TurnState state) {
+    waiting_ = state;
+    schedule(IN_秒, [this, 続き = std::move(続き)] {
+        waiting_ = TurnState::Idle;
+        続き();
+    });
 }
 
 }  // namespace tanukiban

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <memory>
 #include <mutex>
+#include <utility>
 
+#include "players/player.h"
 #include "usi/notation.h"
 #include "usi/session.h"
 
@@ -42,7 +45,7 @@ std::string mateAnswer(const Position& root, const MateResult& result) {
     if (result.status != MateStatus::Proven || result.line.empty()) return "checkmate timeout";
     std::string line = "checkmate";
     Position pos = root;
-    for (const Move m : result.line) {
+    for (const engine::Move m : result.line) {
         line += ' ' + formatMove(pos, m);
         // Taking the king ends the game; it is never made on a position.
         if (pos.kingCapture() == m) break;
@@ -50,6 +53,30 @@ std::string mateAnswer(const Position& root, const MateResult& result) {
     }
     return line;
 }
+
+namespace {
+
+// The solver as a player, so that `go mate` runs on the session's one thinker
+// and `stop` reaches it through the thinker's flag.
+class MatePlayer final : public players::Player {
+  public:
+    MatePlayer(MateSolver& solver, MateLimits limits) : solver_(solver), limits_(limits) {}
+
+    players::Answer choose(const players::Turn& turn, const players::Budget& budget) override {
+        MateLimits limits = limits_;
+        limits.stop = budget.limits.stop;
+        answer_ = mateAnswer(*turn.position, solver_.solve(*turn.position, limits));
+        return {};
+    }
+    const std::string& answer() const { return answer_; }
+
+  private:
+    MateSolver& solver_;
+    MateLimits limits_;
+    std::string answer_;
+};
+
+}  // namespace
 
 void Session::goMate(const std::vector<std::string_view>& words) {
     std::string error;
@@ -60,22 +87,22 @@ void Session::goMate(const std::vector<std::string_view>& words) {
     }
     MateLimits limits = mateLimits(*request, clock_);
     limits.nodes = config_.nodeCap;
-    limits.stop = &stop_;
-    if (thread_.joinable()) thread_.join();
     {
         const std::lock_guard lock(mutex_);
         busy_ = true;
         hold_ = pondering_ = infinite_ = false;
     }
-    stop_.store(false);
-    thread_ = std::thread([this, root = position_.current, limits] {
-        const MateResult result = mateSolver_.solve(root, limits);
-        {
-            const std::lock_guard lock(mutex_);
-            busy_ = false;
-        }
-        say(mateAnswer(root, result));
-    });
+    auto player = std::make_unique<MatePlayer>(mateSolver_, limits);
+    const MatePlayer& solving = *player;
+    matePlayer_ = std::move(player);
+    thinker_.start(*matePlayer_, players::turnOfPosition(position_.current), {},
+                   [this, &solving](const players::Answer&) {
+                       {
+                           const std::lock_guard lock(mutex_);
+                           busy_ = false;
+                       }
+                       say(solving.answer());
+                   });
 }
 
 }  // namespace tanukiban::usi

@@ -8,7 +8,6 @@
 
 #include "engine/movegen.h"
 #include "usi/notation.h"
-#include "usi/one_ply.h"
 #include "usi/words.h"
 
 #ifndef TANUKIBAN_VERSION
@@ -21,8 +20,6 @@ using namespace engine;
 using engine::Move;
 
 namespace {
-
-constexpr int kMinLevel = 1, kMaxLevel = 6;
 
 std::optional<std::int64_t> number(std::string_view text) {
     std::int64_t value = 0;
@@ -55,9 +52,10 @@ Session::Session(Output output, Clock clock, SessionConfig config)
     : output_(std::move(output)),
       clock_(std::move(clock)),
       config_(config),
-      searcher_(clock_, config.hashMegabytes),
+      player_(random_, players::OnePlyPlayer::Manner::LegalOnly, clock_, config.hashMegabytes),
       mateSolver_(clock_, std::min<std::size_t>(config.hashMegabytes, 64)),
       hashMegabytes_(config.hashMegabytes) {
+    player_.setLevel(players::MaxLevel);
     position_.start = position_.current = Position::initial();
 }
 
@@ -84,7 +82,7 @@ bool Session::handle(std::string_view line) {
         setOption(line);
     } else if (command == "usinewgame") {
         if (busy()) return say("info string usinewgame waits until the search ends"), true;
-        searcher_.newGame();
+        player_.searchPlayer().newGame();
     } else if (command == "position") {
         setPosition(line);
     } else if (command == "go") {
@@ -116,9 +114,7 @@ void Session::prepare() {
     // The table is taken at the first search; a search of one ply takes it
     // now, so that the first move's time goes to thinking.
     if (tableReady_ || busy()) return;
-    SearchLimits limits;
-    limits.depth = 1;
-    searcher_.search(Position::initial(), limits);
+    player_.searchPlayer().prepare();
     tableReady_ = true;
 }
 
@@ -142,16 +138,16 @@ void Session::setOption(std::string_view line) {
             std::min<std::int64_t>(*n, static_cast<std::int64_t>(config_.maxHashMegabytes));
         // Front ends send the size before every game; keep the table when it fits.
         if (static_cast<std::size_t>(megabytes) != hashMegabytes_) {
-            searcher_.setHashSize(static_cast<std::size_t>(megabytes));
+            player_.searchPlayer().setHashSize(static_cast<std::size_t>(megabytes));
             tableReady_ = false;
         }
         hashMegabytes_ = static_cast<std::size_t>(megabytes);
     } else if (sameName(name, "Level")) {
-        if (!n || *n < kMinLevel || *n > kMaxLevel) {
+        if (!n || *n < players::MinLevel || *n > players::MaxLevel) {
             say("info string Level is 1 to 6");
             return;
         }
-        level_ = static_cast<int>(*n);
+        player_.setLevel(static_cast<int>(*n));
     } else if (!sameName(name, "USI_Variant") && !sameName(name, "USI_Ponder")) {
         say("info string unknown option: " + printable(name));
     }
@@ -177,10 +173,12 @@ bool Session::busy() {
 }
 
 void Session::go(std::string_view line) {
-    if (busy()) {
+    // A search told to stop is about to answer: this go follows its bestmove.
+    if (busy() && !thinker_.stopping()) {
         say("info string already thinking; go ignored");
         return;
     }
+    thinker_.wait();
     const std::vector<std::string_view> words = splitWords(line);
     if (std::ranges::find(words, std::string_view("mate")) != words.end()) return goMate(words);
     const Color us = position_.current.sideToMove();
@@ -227,7 +225,9 @@ void Session::go(std::string_view line) {
     }
     limits.infinite = infinite;
     const bool limited = timed || infinite || limits.depth > 0 || limits.nodes > 0;
-    if (!limited) tc.movetime = levelThinkTime(isSearchLevel(level_) ? level_ : 4).count();
+    const int level = player_.level();
+    if (!limited)
+        tc.movetime = players::levelThinkTime(players::searches(level) ? level : 4).count();
     if ((timed || !limited) && clock_) {
         const TimeBudget budget = timeBudget(tc);
         const TimePoint start = clock_();
@@ -239,12 +239,7 @@ void Session::go(std::string_view line) {
             limits.depth > 0 ? std::min(limits.depth, config_.depthCap) : config_.depthCap;
     if (config_.nodeCap > 0)
         limits.nodes = limits.nodes > 0 ? std::min(limits.nodes, config_.nodeCap) : config_.nodeCap;
-    limits.stop = &stop_;
-    const std::size_t played =
-        static_cast<std::size_t>(position_.startPly) + position_.moves.size();
-    limits.pliesPlayed = static_cast<int>(std::min<std::size_t>(played, GamePlyLimit));
-
-    if (thread_.joinable()) thread_.join();
+    // The front end owns its game's end: no move number draws a line here.
     {
         const std::lock_guard lock(mutex_);
         busy_ = true;
@@ -252,30 +247,23 @@ void Session::go(std::string_view line) {
         pondering_ = ponder;
         infinite_ = infinite;
     }
-    stop_.store(false);
-    if (isSearchLevel(level_)) tableReady_ = true;
-    thread_ = std::thread(&Session::think, this, position_.current, limits);
+    if (players::searches(level)) tableReady_ = true;
+    const Position root = position_.current;
+    players::Budget budget{limits,
+                           [this, root](const SearchInfo& info) { say(infoLine(info, root)); }};
+    thinker_.start(player_, players::turnOfPosition(root), std::move(budget),
+                   [this, root](const players::Answer& a) { release(a, root); });
 }
 
-void Session::think(Position root, SearchLimits limits) {
-    Move best, ponder;
-    // A position with a king en prise was refused when set: no move answers it.
-    if (root.kingCapture()) {
-        best = Move();
-    } else if (!isSearchLevel(level_)) {
-        best = onePlyMove(root, level_, random_);
-    } else {
-        const SearchResult result = searcher_.search(
-            root, limits, [&](const SearchInfo& info) { say(infoLine(info, root)); });
-        best = result.best;
-        ponder = result.ponder;
-    }
+// On the thinker's thread: the answer waits for `stop` or `ponderhit` where asked.
+void Session::release(const players::Answer& a, const Position& root) {
     {
         std::unique_lock lock(mutex_);
         released_.wait(lock, [&] { return !hold_; });
         busy_ = false;
     }
-    answer(best, ponder, root);
+    // A position with a king en prise was refused when set: no move answers it.
+    answer(root.kingCapture() ? Move() : a.best, a.ponder, root);
 }
 
 void Session::answer(Move best, Move ponder, const Position& root) {
@@ -326,7 +314,7 @@ void Session::stop() {
         hold_ = false;
         pondering_ = false;
     }
-    stop_.store(true);
+    thinker_.stop();
     released_.notify_all();
 }
 
@@ -342,7 +330,7 @@ void Session::ponderHit() {
 
 void Session::finish() {
     stop();
-    if (thread_.joinable()) thread_.join();
+    thinker_.wait();
 }
 
 }  // namespace tanukiban::usi

@@ -1,22 +1,23 @@
 #pragma once
 // A USI session: command lines in, answer lines out through a callback. The
-// search runs on a thread of its own so that `stop`, `isready` and the rest
-// are answered while it thinks. The caller does the reading and writing and
-// hands in the clock.
-#include <atomic>
+// player thinks on the thinker's thread so that `stop`, `isready` and the
+// rest are answered while it thinks. The caller does the reading and writing
+// and hands in the clock.
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <vector>
 
 #include "computer/random_sequence.h"
 #include "engine/limits.h"
 #include "engine/mate_solver.h"
 #include "engine/search.h"
+#include "players/level_player.h"
+#include "players/thinker.h"
 #include "usi/position_text.h"
 
 namespace tanukiban::usi {
@@ -57,7 +58,7 @@ class Session {
     void stop();
     void ponderHit();
     bool busy();
-    void think(engine::Position root, engine::SearchLimits limits);
+    void release(const players::Answer& answer, const engine::Position& root);
     void answer(engine::Move best, engine::Move ponder, const engine::Position& root);
     std::string infoLine(const engine::SearchInfo& info, const engine::Position& root) const;
 
@@ -66,22 +67,23 @@ class Session {
     SessionConfig config_;
     std::mutex outputMutex_;
 
-    engine::Searcher searcher_;
+    RandomSequence random_;
+    players::LevelPlayer player_;
     engine::MateSolver mateSolver_;
+    // The solver as the thinker's player while `go mate` runs.
+    std::unique_ptr<players::Player> matePlayer_;
     std::size_t hashMegabytes_;
     bool tableReady_ = false;  // the table's memory is taken
-    RandomSequence random_;
-    int level_ = 6;
     PositionText position_;
 
-    std::thread thread_;
     std::mutex mutex_;
     std::condition_variable released_;
     bool busy_ = false;       // a search runs or holds its answer
     bool hold_ = false;       // the answer waits for `stop` (or `ponderhit`)
     bool pondering_ = false;  // `go ponder`: the answer waits for `ponderhit` too
     bool infinite_ = false;
-    std::atomic<bool> stop_{false};
+    // Last, so that it is stopped before what its answer reaches goes.
+    players::Thinker thinker_;
 };
 
 }  // namespace tanukiban::usi

@@ -10,27 +10,8 @@ source "$(dirname "$(realpath "$0")")/xvfb_session.sh" "$@"
 
 
 start_window
-import -window root shot.png
-top=$(convert shot.png -crop 1x120+3+0 +repage txt:- | awk -F'[,:]' '/#008000/ {print $2; exit}')
-[[ -n "$top" && "$top" -gt 0 ]] || fail "no green drawing area below the menu bar"
-
-# 対局 on the menu bar by mouse, then its items by keyboard:
-# COM対局ﾚﾍﾞﾙ is the third item and LEVEL6 the sixth of its submenu.
-open_game_menu() {
-    xdotool mousemove 22 $((top / 2)) click 1
-    sleep 0.5
-}
-open_game_menu
-xdotool key Down Down Down Right
-sleep 0.3
-xdotool key Down Down Down Down Down Return
-sleep 0.5
-# 対局(COM) → 後手: the computer moves first.
-open_game_menu
-xdotool key Down Down Right
-sleep 0.3
-xdotool key Down Return
-
+find_top
+let_level6_move_first
 chosen=$(date +%s%N)
 
 # 0.3 s of pause, then three seconds of search: Escape within it, the

@@ -36,3 +36,27 @@ start_window() {
         fail "no window titled Tanukiban"
     sleep 1
 }
+# The top of the drawing area, where the green starts below the menu bar; sets top.
+find_top() {
+    import -window root shot.png
+    top=$(convert shot.png -crop 1x120+3+0 +repage txt:- | awk -F'[,:]' '/#008000/ {print $2; exit}')
+    [[ -n "$top" && "$top" -gt 0 ]] || fail "no green drawing area below the menu bar"
+}
+# 対局 on the menu bar by mouse, then its items by keyboard.
+open_game_menu() {
+    xdotool mousemove 22 $((top / 2)) click 1
+    sleep 0.5
+}
+# LEVEL6 (COM対局ﾚﾍﾞﾙ is the third item, LEVEL6 the sixth of its submenu),
+# then 対局(COM) → 後手: the computer moves first and thinks three seconds.
+let_level6_move_first() {
+    open_game_menu
+    xdotool key Down Down Down Right
+    sleep 0.3
+    xdotool key Down Down Down Down Down Return
+    sleep 0.5
+    open_game_menu
+    xdotool key Down Down Right
+    sleep 0.3
+    xdotool key Down Return
+}

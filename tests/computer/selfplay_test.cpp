@@ -16,7 +16,7 @@ TEST(自己対局, 全組み合わせで不変条件が保たれる) {
                 const SelfPlayResult r = playSelfGame({upper, lower, g % 2 == 0}, random);
                 ASSERT_TRUE(r.violation.empty()) << r.violation;
                 EXPECT_GE(r.plies, 1);
-                EXPECT_LE(r.plies, kSelfPlayPlyLimit);
+                EXPECT_LE(r.plies, 手順上限);
                 EXPECT_TRUE(r.choices == r.plies ||
                             r.choices == r.plies + 1);  // +1: a side without a move
                 if (r.winner != 0) ++decided;

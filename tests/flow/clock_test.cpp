@@ -35,10 +35,10 @@ TEST_F(時計, 刻みは秒が変わったときだけ手番の側を描く) {
     h.platform.advance(125.4);
     h.platform.drawn.clear();
     const double slept = h.platform.slept;
-    h.game.Timer1_Timer();
+    h.tick();
     EXPECT_EQ(manClock(), "01:02:05");
     EXPECT_EQ(comClock(), "");
-    EXPECT_NEAR(h.platform.slept - slept, 0.3, 1e-6) << "the tick holds the window for a moment";
+    EXPECT_NEAR(h.platform.slept - slept, 0.3, 1e-6) << "the clock rests a moment after a change";
     EXPECT_EQ(GameFixture::shownSecond(h.game), 125);
 
     // Within the same second nothing is drawn.

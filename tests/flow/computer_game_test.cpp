@@ -57,7 +57,7 @@ TEST_P(対COM全局, 終局まで指す) {
     GameHarness h;
     h.start();
     // The searching level thinks 5 ms a move.
-    GameFixture::engineThinker(h.game).setTimeScale(0.05);
+    GameFixture::setThinkTimeScale(h.game, 0.05);
     h.platform.answers = {false};  // after the end: do not go on, so the last position stays
     h.menu(GetParam().level);
     h.menu(GetParam().side);
@@ -156,10 +156,12 @@ TEST(探索レベル, 考え中にEscapeで探索を止めて終わる) {
     GameHarness h;
     h.start();
     h.menu(MenuItem::LEVEL6);
-    h.platform.duringWait = [&h] { h.game.Form_KeyPress(27); };
-    h.menu(MenuItem::GOTE);  // the computer, first to move, thinks for 3 s
-    EXPECT_EQ(h.platform.waits, 1);
+    h.game.menuCommand(MenuItem::GOTE);  // the computer, first to move, thinks for 3 s
+    h.platform.runScheduled();           // its pause
+    ASSERT_EQ(GameFixture::turnState(h.game), TurnState::ComputerThinking);
+    h.game.Form_KeyPress(27);
     EXPECT_TRUE(h.game.ended());
+    h.settle();
     EXPECT_EQ(h.state().手順数, 0) << "no move is played after the end";
     EXPECT_EQ(h.platform.quitCount, 1);
 }

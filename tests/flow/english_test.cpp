@@ -24,7 +24,7 @@ TEST(English, EveryMenuItemBoxAndTextBesideTheBoardIsEnglish) {
 
     GameHarness h;
     h.start();
-    GameFixture::engineThinker(h.game).setTimeScale(0.05);
+    GameFixture::setThinkTimeScale(h.game, 0.05);
     h.platform.defaultAnswer = true;  // play on after the end
     h.menu(MenuItem::LBEL_UP);
     h.menu(MenuItem::LEVEL1);

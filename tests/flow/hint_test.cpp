@@ -13,7 +13,7 @@ class ﾋﾝﾄ : public ::testing::Test {
   protected:
     void SetUp() override {
         h.start();
-        GameFixture::engineThinker(h.game).setTimeScale(0.01);
+        GameFixture::setThinkTimeScale(h.game, 0.01);
     }
     int forbidden() { return h.sound.plays(h.sounds().音_禁止); }
     // The texts where the lower player's moves are written.
@@ -24,8 +24,7 @@ class ﾋﾝﾄ : public ::testing::Test {
 TEST_F(ﾋﾝﾄ, 人間の番に指し手を枠と文字で示し次のクリックで消す) {
     h.menu(MenuItem::SENTE);
     h.platform.drawn.clear();
-    h.game.Form_KeyPress('h');
-    EXPECT_EQ(h.platform.waits, 1);
+    h.key('h');
     EXPECT_EQ(forbidden(), 0);
 
     // The framed pair is a legal move of the lower player.
@@ -51,13 +50,13 @@ TEST_F(ﾋﾝﾄ, 対局外とコンピュータの番では禁止音と一言) 
     h.menu(MenuItem::HINT);
     h.menu(MenuItem::SENTE);
     h.arrange([](GameState& s) { s.手番 = s.手番COM; });
-    h.game.Form_KeyPress('H');
+    h.key('H');
     EXPECT_EQ(
         h.platform.messageTexts(),
         (std::vector<std::string>{"対局中ではありません", "MANの番です", "MANの番ではありません"}));
     EXPECT_EQ(h.platform.messages.back().title, "ﾋﾝﾄ");
     EXPECT_EQ(forbidden(), 2);
-    EXPECT_EQ(h.platform.waits, 0);
+    EXPECT_EQ(GameFixture::turnState(h.game), TurnState::Idle) << "nothing was set thinking";
 }
 
 }  // namespace

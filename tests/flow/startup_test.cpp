@@ -220,12 +220,16 @@ TEST(起動, 音が使えなくても始まって終われる) {
     EXPECT_EQ(h.platform.quitCount, 1);
 }
 
-TEST(待ち時間, 指定の秒数だけ待ち真夜中をまたいでも終わる) {
+TEST(待ち時間, 指定の秒数の後に続き真夜中をまたいでも終わる) {
     GameHarness h;
     h.platform.now = 86399.95;
-    GameFixture::待ち時間(h.game, 0.1);
-    EXPECT_GE(h.platform.slept, 0.1 - 1e-9);
-    EXPECT_LT(h.platform.slept, 0.12);
+    bool goneOn = false;
+    GameFixture::待ち時間(h.game, 0.1, [&goneOn] { goneOn = true; });
+    EXPECT_EQ(GameFixture::turnState(h.game), TurnState::Pausing);
+    h.settle();
+    EXPECT_TRUE(goneOn);
+    EXPECT_EQ(GameFixture::turnState(h.game), TurnState::Idle);
+    EXPECT_NEAR(h.platform.slept, 0.1, 1e-9);
     EXPECT_NEAR(h.platform.now, 0.05, 1e-6);
 
     EXPECT_DOUBLE_EQ(調査_経過秒(100.0, 102.5), 2.5);

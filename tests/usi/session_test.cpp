@@ -189,5 +189,19 @@ TEST(UsiSession, 不正な入力は一行の知らせで無視する) {
     expectLegalAnswer(s.await("bestmove ", 0s), "startpos");
 }
 
+// A go sent straight after stop runs once the stopped search has answered;
+// and the front end owns its game's end, so a late move number draws nothing.
+TEST(UsiSession, 止めた直後のgoは待って走り手数は読みを縛らない) {
+    Script s;
+    s.send("position sfen p2kt/3b1/1T3/g1BN1/2K1P b - 600");
+    s.send("go infinite");
+    s.send("stop");
+    s.send("go depth 4");
+    EXPECT_TRUE(s.await("bestmove ", 2s));
+    EXPECT_EQ(s.await("bestmove ", 5s), "bestmove 2d3b+") << "the mate, not a draw at move 600";
+    for (const std::string& line : s.unread())
+        EXPECT_FALSE(line.starts_with("info string already thinking"));
+}
+
 }  // namespace
 }  // namespace tanukiban::usi

@@ -12,6 +12,7 @@
 #include "engine/convert.h"
 #include "engine/movegen.h"
 #include "engine/search.h"
+#include "players/level_player.h"
 #include "rules/legality.h"
 #include "rules/move.h"
 #include "rules/movegen.h"
@@ -25,18 +26,6 @@ struct PlayedMove {
     int fromX, fromY, toX, toY, before, after;
     double score;
 };
-
-// The position turned half round, every piece changing side, as the board
-// flip does.
-void turnAbout(const GameState& from, GameState& to) {
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) to.盤[6 - x][6 - y] = -from.盤[x][y];
-    }
-    to.持駒MAN = from.持駒COM;
-    to.持駒COM = from.持駒MAN;
-    to.持駒数MAN = from.持駒数COM;
-    to.持駒数COM = from.持駒数MAN;
-}
 
 // Appended piece by piece: GCC 12 at -O3 takes "(" + std::string for an
 // overlapping copy (a false -Wrestrict).
@@ -52,7 +41,12 @@ std::string squareText(int x, int y) {
 class Game {
   public:
     Game(const SelfPlayConfig& config, RandomSequence& random)
-        : config_(config), random_(random), opening_(config.openingSeed) {
+        : config_(config),
+          opening_(config.openingSeed),
+          upperPlayer_(random, players::OnePlyPlayer::Manner::Game),
+          lowerPlayer_(random, players::OnePlyPlayer::Manner::Game) {
+        setUp(upperPlayer_, config.upperLevel, config.upperEngine);
+        setUp(lowerPlayer_, config.lowerLevel, config.lowerEngine);
         初期設定(s_);
         s_.手番COM = config.upperFirst ? 先手 : 後手;
         s_.手番MAN = -s_.手番COM;
@@ -65,14 +59,10 @@ class Game {
     }
 
     SelfPlayResult play() {
-        while (result_.violation.empty() && s_.勝者 == 手番なし && s_.手順数 < kSelfPlayPlyLimit) {
+        while (result_.violation.empty() && s_.勝者 == 手番なし && s_.手順数 < 手順上限) {
             const bool upper = s_.手番 == s_.手番COM;
-            const int level = upper ? config_.upperLevel : config_.lowerLevel;
             const std::optional<PlayedMove> mv =
-                s_.手順数 < config_.randomOpeningPlies ? chooseAtRandom(upper)
-                : engine::isSearchLevel(level)         ? chooseBySearch(upper)
-                : upper                                ? chooseUpper()
-                                                       : chooseLower();
+                s_.手順数 < config_.randomOpeningPlies ? chooseAtRandom(upper) : choose(upper);
             if (const auto pos =
                     engine::positionFromGame(s_, upper ? engine::Upper : engine::Lower))
                 keys_.push_back(pos->key());
@@ -92,24 +82,10 @@ class Game {
     }
 
   private:
-    template <typename Choose>
-    std::optional<ChosenMove> timedChoice(GameState& state, InfluenceMaps& maps, ComputerWork& work,
-                                          Choose&& after) {
-        const Grid board = state.盤;
-        const Hand man = state.持駒MAN, com = state.持駒COM;
-        const int manTotal = state.持駒数MAN, comTotal = state.持駒数COM;
-        const auto start = std::chrono::steady_clock::now();
-        std::optional<ChosenMove> chosen = chooseComputerMove(state, maps, work, &random_);
-        result_.choiceSeconds +=
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        result_.choices += 1;
-        if (state.盤 != board || state.持駒MAN != man || state.持駒COM != com ||
-            state.持駒数MAN != manTotal || state.持駒数COM != comTotal) {
-            fail("the position was not restored after a choice");
-        } else if (chosen) {
-            after(*chosen);
-        }
-        return chosen;
+    static void setUp(players::LevelPlayer& player, int level, const EngineSide& side) {
+        player.setLevel(level);
+        player.searchPlayer().setFeatures(side.features);
+        if (side.weights) player.searchPlayer().setWeights(*side.weights);
     }
 
     // A legal move (one that does not leave the mover's king attacked),
@@ -129,77 +105,84 @@ class Game {
         return PlayedMove{mv.fromX, fromY, mv.toX, mv.toY, mv.before, mv.after, 0};
     }
 
-    std::optional<PlayedMove> chooseUpper() {
-        s_.COMレベル = config_.upperLevel;
-        std::optional<PlayedMove> played;
-        timedChoice(s_, upperMaps_, upperWork_, [&](const ChosenMove& c) {
-            checkChosen(s_, c);
-            played = PlayedMove{c.元X, c.元Y, c.先X, c.先Y, c.元駒, c.先駒, c.score.value()};
-        });
-        return played;
-    }
-
-    std::optional<PlayedMove> chooseLower() {
-        turnAbout(s_, turned_);
-        turned_.COMレベル = config_.lowerLevel;
-        std::optional<PlayedMove> played;
-        timedChoice(turned_, lowerMaps_, lowerWork_, [&](const ChosenMove& c) {
-            checkChosen(turned_, c);
-            if (c.isDrop()) {
-                const int column = c.元X == 敵持盤X1 ? 自持盤X1 : 自持盤X2;
-                played = PlayedMove{column,  c.元Y + 1, 6 - c.先X,      6 - c.先Y,
-                                    -c.元駒, -c.先駒,   c.score.value()};
-            } else {
-                played = PlayedMove{6 - c.元X, 6 - c.元Y, 6 - c.先X,      6 - c.先Y,
-                                    -c.元駒,   -c.先駒,   c.score.value()};
-            }
-        });
-        return played;
-    }
-
-    std::optional<PlayedMove> chooseBySearch(bool upper) {
-        std::string why;
-        std::optional<engine::Position> pos =
+    std::optional<PlayedMove> choose(bool upper) {
+        players::LevelPlayer& player = upper ? upperPlayer_ : lowerPlayer_;
+        const bool searching = players::searches(player.level());
+        const players::Turn turn = players::turnOfGame(s_, upper, keys_);
+        if (searching && !turn.position) {
+            std::string why;
             engine::positionFromGame(s_, upper ? engine::Upper : engine::Lower, &why);
-        if (!pos) {
             fail("the engine cannot hold the position: " + why);
             return std::nullopt;
         }
-        pos->setPriorKeys(keys_);
-        const EngineSide& side = upper ? config_.upperEngine : config_.lowerEngine;
-        std::unique_ptr<engine::Searcher>& searcher = upper ? upperSearcher_ : lowerSearcher_;
-        if (!searcher) {
-            searcher = std::make_unique<engine::Searcher>(
-                [] { return std::chrono::steady_clock::now(); }, 16);
-            searcher->setFeatures(side.features);
-            if (side.weights) searcher->setWeights(*side.weights);
-        }
-        engine::SearchLimits limits;
-        limits.pliesPlayed = s_.手順数;
         const auto start = std::chrono::steady_clock::now();
+        const players::Answer answer = player.choose(
+            turn, budget(upper ? config_.upperEngine : config_.lowerEngine, player.level(), start));
+        result_.choiceSeconds +=
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        result_.choices += 1;
+        if (answer.outcome != players::Outcome::Moved) return std::nullopt;
+        Move gm = answer.move;
+        if (searching) {
+            const engine::Position& pos = *turn.position;
+            const bool legal =
+                answer.best == pos.kingCapture() || engine::isLegal(pos, answer.best);
+            if (!legal ||
+                移動チェック(s_.盤, gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before) != OK) {
+                fail("the engine chose a move the rules refuse");
+                return std::nullopt;
+            }
+        } else {
+            checkChosen(upper, gm);
+        }
+        // The lower side's stand rows are its pairs plus one.
+        if (isManStand(gm.fromX)) gm.fromY += 1;
+        const double score = searching ? answer.score / 100.0 : answer.points;
+        return PlayedMove{gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before, gm.after, score};
+    }
+
+    engine::SearchLimits limitsFor(const EngineSide& side, int level,
+                                   std::chrono::steady_clock::time_point start) const {
+        engine::SearchLimits limits;
+        limits.pliesToDraw = 手順上限 - s_.手順数;
         if (side.nodes > 0 || side.depth > 0) {
             limits.nodes = side.nodes;
             limits.depth = side.depth;
         } else {
-            const auto think = std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                engine::levelThinkTime(upper ? config_.upperLevel : config_.lowerLevel) *
-                side.timeScale);
-            limits.deadline = start + think;
+            limits.deadline =
+                start + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                            players::levelThinkTime(level) * side.timeScale);
         }
-        const engine::SearchResult r = searcher->search(*pos, limits);
-        result_.choiceSeconds +=
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        result_.choices += 1;
-        if (!r.best) return std::nullopt;
-        tanukiban::Move gm = engine::toGameMove(*pos, r.best);
-        const bool legal = r.best == pos->kingCapture() || engine::isLegal(*pos, r.best);
-        if (!legal || 移動チェック(s_.盤, gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before) != OK) {
-            fail("the engine chose a move the rules refuse");
-            return std::nullopt;
-        }
-        // The lower side's stand rows are its pairs plus one.
-        if (isManStand(gm.fromX)) gm.fromY += 1;
-        return PlayedMove{gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before, gm.after, r.score / 100.0};
+        return limits;
+    }
+
+    players::Budget budget(const EngineSide& side, int level,
+                           std::chrono::steady_clock::time_point start) const {
+        return players::Budget{limitsFor(side, level, start), {}};
+    }
+
+    // The one-ply choice, checked as the upper side's move on the board as
+    // that player saw it (turned half round for the lower side).
+    void checkChosen(bool upper, const Move& m) {
+        if (upper) return checkChosen(s_, chosenOf(m));
+        const GameState turned = players::turnedAbout(s_);
+        const int column = m.fromX == 自持盤X1 ? 敵持盤X1 : 敵持盤X2;
+        const Move seen =
+            isManStand(m.fromX)
+                ? Move{column, m.fromY, 6 - m.toX, 6 - m.toY, -m.before, -m.after}
+                : Move{6 - m.fromX, 6 - m.fromY, 6 - m.toX, 6 - m.toY, -m.before, -m.after};
+        checkChosen(turned, chosenOf(seen));
+    }
+
+    static ChosenMove chosenOf(const Move& m) {
+        ChosenMove c;
+        c.元X = m.fromX;
+        c.元Y = m.fromY;
+        c.先X = m.toX;
+        c.先Y = m.toY;
+        c.元駒 = m.before;
+        c.先駒 = m.after;
+        return c;
     }
 
     // The chosen move must be one the rules allow, with the piece it names.
@@ -285,13 +268,10 @@ class Game {
     }
 
     const SelfPlayConfig config_;
-    RandomSequence& random_;
     GameState s_;
-    GameState turned_;
-    InfluenceMaps upperMaps_, lowerMaps_, randomMaps_;
+    InfluenceMaps randomMaps_;
     std::mt19937 opening_;
-    ComputerWork upperWork_, lowerWork_;
-    std::unique_ptr<engine::Searcher> upperSearcher_, lowerSearcher_;
+    players::LevelPlayer upperPlayer_, lowerPlayer_;
     std::vector<engine::Key> keys_;  // positions so far, for the engine's repetitions
     std::array<int, 5> pairTotals_{};
     SelfPlayResult result_;

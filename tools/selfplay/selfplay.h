@@ -13,8 +13,6 @@
 
 namespace tanukiban {
 
-inline constexpr int kSelfPlayPlyLimit = 500;
-
 // How a searching level (4–6) plays: its think time scaled, or a fixed
 // number of nodes or a fixed depth a move, with the search's parts and
 // weights as given.
@@ -49,8 +47,8 @@ struct SelfPlayResult {
     GameState position;              // where the game ended, its move list included
 };
 
-// Plays until a king is captured, a side has no move (it loses), or
-// kSelfPlayPlyLimit plies (a draw). Checks the invariants after every ply
+// Plays until a king is captured, a side has no move (it loses), or the
+// move list is full (手順上限 plies, a draw). Checks the invariants after every ply
 // and stops at the first violation.
 SelfPlayResult playSelfGame(const SelfPlayConfig& config, RandomSequence& random);
 

@@ -7,6 +7,8 @@
 
 #include "engine/movegen.h"
 #include "engine/search.h"
+#include "players/search_player.h"
+#include "rules/state.h"
 
 namespace tanukiban::tune {
 
@@ -32,21 +34,21 @@ float playOne(unsigned seed, const GameSettings& settings, std::vector<engine::P
     using namespace engine;
     std::mt19937 rng(seed);
     Position pos = Position::initial();
-    Searcher searcher({}, 4);
-    searcher.setWeights(settings.weights);
+    players::SearchPlayer player({}, 4);
+    player.setWeights(settings.weights);
     const int randomPlies = 2 + static_cast<int>(rng() % 6);
-    MoveList list;
+    engine::MoveList list;
     for (int ply = 0; ply < kPlyCap; ++ply) {
         generateMoves(pos, list);
         if (list.size == 0) return pos.sideToMove() == Lower ? 0.0f : 1.0f;
-        Move m;
+        engine::Move m;
         if (ply < randomPlies) {
             m = list.moves[rng() % static_cast<unsigned>(list.size)];
         } else {
             SearchLimits limits;
             limits.nodes = settings.nodes;
-            limits.pliesPlayed = ply;
-            const SearchResult r = searcher.search(pos, limits);
+            limits.pliesToDraw = 手順上限 - ply;
+            const players::Answer r = player.choose(players::turnOfPosition(pos), {limits, {}});
             m = r.best;
             // Quiet positions only: not in check, a quiet best move, and a
             // static value close to what the search found.

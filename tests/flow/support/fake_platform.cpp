@@ -81,16 +81,50 @@ void FakePlatform::advance(double seconds) {
     now = std::fmod(now + seconds, 86400.0);
 }
 
-void FakePlatform::sleepWithoutEvents(double seconds) {
-    slept += seconds;
-    advance(seconds);
+void FakePlatform::schedule(double seconds, std::function<void()> call) {
+    const std::lock_guard lock(scheduledMutex_);
+    // A call posted from another thread is due at once, whatever the clock says.
+    scheduled_.push_back({seconds > 0 ? now + seconds : -1.0, scheduledCount_++, std::move(call)});
 }
 
-void FakePlatform::waitUntil(const std::function<bool()>& done) {
-    ++waits;
-    log.push_back("wait");
-    if (duringWait) duringWait();
-    while (!done() && quitCount == 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+std::optional<FakePlatform::Scheduled> FakePlatform::takeNext(bool clockStill) {
+    const std::lock_guard lock(scheduledMutex_);
+    if (scheduled_.empty()) return std::nullopt;
+    const auto next = std::min_element(scheduled_.begin(), scheduled_.end(), [](auto& a, auto& b) {
+        return a.due != b.due ? a.due < b.due : a.order < b.order;
+    });
+    if (clockStill && next->due > now) return std::nullopt;
+    Scheduled taken = std::move(*next);
+    scheduled_.erase(next);
+    return taken;
+}
+
+void FakePlatform::run(Scheduled& next) {
+    if (next.due > now) {
+        slept += next.due - now;
+        advance(next.due - now);
+    }
+    if (quitCount == 0) next.call();
+}
+
+void FakePlatform::runScheduled(const std::function<bool()>& awaiting) {
+    for (;;) {
+        const bool waiting = awaiting && awaiting();
+        std::optional<Scheduled> next = takeNext(waiting);
+        if (next) {
+            run(*next);
+        } else if (waiting) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        } else {
+            return;
+        }
+    }
+}
+
+bool FakePlatform::runNext() {
+    std::optional<Scheduled> next = takeNext(false);
+    if (next) run(*next);
+    return next.has_value();
 }
 
 void FakePlatform::quit() {

@@ -1,10 +1,12 @@
 #pragma once
 // A Platform with no desktop behind it: answers Yes/No boxes from a script,
-// runs a clock that only moves when told or slept on, and keeps everything
-// shown, drawn and switched for tests to assert on.
+// runs a clock that only moves when told or when a scheduled call falls due,
+// and keeps everything shown, drawn and switched for tests to assert on.
 #include <deque>
 #include <functional>
 #include <map>
+#include <mutex>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -64,15 +66,21 @@ class FakePlatform : public Platform {
     void setClockTimer(bool on) override;
     bool clockTimerOn() const override { return timerOn; }
     double secondsSinceMidnight() const override { return now; }
-    void sleepWithoutEvents(double seconds) override;
-    // Runs duringWait once, then sleeps in real time until done or quit.
-    void waitUntil(const std::function<bool()>& done) override;
+    // Keeps the call until runScheduled(); safe from any thread.
+    void schedule(double seconds, std::function<void()> call) override;
     RecordPanel& recordPanel() override { return panel; }
     std::string clipboardText() const override { return clipboard; }
     void setClipboardText(std::string_view utf8) override { clipboard = std::string(utf8); }
     void quit() override;
 
     bool isEnabled(MenuItem item) const;
+    // Runs the scheduled calls in the order they fall due, moving the clock
+    // on to each, until none is left. While `awaiting` is true (the game
+    // waits for another thread) the clock stands still and only calls that
+    // are due run; the wait is in real time.
+    void runScheduled(const std::function<bool()>& awaiting = {});
+    // Runs the first call due, moving the clock on to it; false when none is kept.
+    bool runNext();
     // Moves the clock on, wrapping at midnight.
     void advance(double seconds);
     // The boxes shown, oldest first; messageTexts() for quick comparisons.
@@ -91,16 +99,27 @@ class FakePlatform : public Platform {
     bool timerOn = false;
     std::vector<bool> timerChanges;
     double now = 12 * 3600.0;
-    double slept = 0;  // total seconds waited without events
-    int waits = 0;     // waits for another thread
-    // What the player does while the game waits for another thread.
-    std::function<void()> duringWait;
+    double slept = 0;  // total seconds the clock moved on to scheduled calls
     std::string clipboard;
     int backgroundColour = -1;
     int placeCount = 0;
     int quitCount = 0;
     // One line per platform call that matters for ordering, e.g. "message:開始:…".
     std::vector<std::string> log;
+
+  private:
+    struct Scheduled {
+        double due;
+        long order;
+        std::function<void()> call;
+    };
+    // The earliest scheduled call, when it may run now.
+    std::optional<Scheduled> takeNext(bool clockStill);
+    void run(Scheduled& next);
+
+    std::mutex scheduledMutex_;
+    std::vector<Scheduled> scheduled_;
+    long scheduledCount_ = 0;
 };
 
 }  // namespace tanukiban::testing

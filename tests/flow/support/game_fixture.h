@@ -14,6 +14,7 @@ class GameFixture {
     static const SoundIds& sounds(const Game& g) { return g.sounds_; }
     static const PickUp& pickUp(const Game& g) { return g.pickUp_; }
     static double shownSecond(const Game& g) { return g.表示秒; }
+    static TurnState turnState(const Game& g) { return g.turnState(); }
 
     // The state changed as a set-up step, before the handlers take over.
     static void arrange(Game& g, const std::function<void(GameState&)>& change) {
@@ -22,10 +23,13 @@ class GameFixture {
 
     // The game's own procedures, for the tests of one of them alone.
     static void 初期設定(Game& g) { g.初期設定(); }
-    static void 待ち時間(Game& g, double seconds) { g.待ち時間(seconds); }
+    static void 待ち時間(Game& g, double seconds, std::function<void()> then) {
+        g.待ち時間(seconds, std::move(then));
+    }
     static void レベル_設定(Game& g, int level) { g.レベル_設定(level); }
     static void 描画_棋譜読込み部分消去(Game& g) { g.描画_棋譜読込み部分消去(); }
-    static EngineThinker& engineThinker(Game& g) { return g.thinker_; }
+    // Every thinking time is multiplied by this; tests think briefly.
+    static void setThinkTimeScale(Game& g, double scale) { g.thinkTimeScale_ = scale; }
 };
 
 }  // namespace tanukiban

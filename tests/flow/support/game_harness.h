@@ -17,14 +17,49 @@ struct GameHarness {
     GameHarness() { sound.log = &platform.log; }
 
     // The window is created: sounds, constants, settings, initial position.
-    void start() { game.Form_Load(); }
+    void start() {
+        game.Form_Load();
+        settle();
+    }
 
-    // A press of the mouse in the middle of cell (x, y).
-    void click(int x, int y) {
+    // What the game set going runs to its end: its pauses, animations and
+    // thinking, as the window's events would run them. The player's actions
+    // below come once the game is settled, and settle it again.
+    void settle() {
+        platform.runScheduled([this] {
+            const TurnState s = GameFixture::turnState(game);
+            return s == TurnState::ComputerThinking || s == TurnState::HintThinking;
+        });
+    }
+
+    // A press of the mouse in the middle of cell (x, y), whatever the game is doing.
+    void press(int x, int y) {
         game.Form_MouseDown(1, 0, 盤原点X + 桝幅 * x + 桝幅 / 2.0, 盤原点Y + 桝高 * y + 桝高 / 2.0);
     }
 
-    void menu(MenuItem item) { game.menuCommand(item); }
+    void click(int x, int y) {
+        settle();
+        press(x, y);
+        settle();
+    }
+
+    void menu(MenuItem item) {
+        settle();
+        game.menuCommand(item);
+        settle();
+    }
+
+    void key(int ascii) {
+        settle();
+        game.Form_KeyPress(ascii);
+        settle();
+    }
+
+    // One tick of the clock timer, and the moment the clock then rests.
+    void tick() {
+        game.Timer1_Timer();
+        settle();
+    }
 
     const GameState& state() const { return GameFixture::state(game); }
     const Options& options() const { return GameFixture::options(game); }

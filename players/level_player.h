@@ -1,0 +1,36 @@
+#pragma once
+// The computer of a level: the one place that says which player plays at
+// each. A board the engine cannot hold (a pasted position beyond its piece
+// counts) is left to the one-ply choice at every level.
+#include "players/levels.h"
+#include "players/one_ply_player.h"
+#include "players/search_player.h"
+
+namespace tanukiban::players {
+
+class LevelPlayer : public Player {
+  public:
+    LevelPlayer(RandomSequence& random, OnePlyPlayer::Manner manner,
+                engine::Clock clock = steadyClock(), std::size_t hashMegabytes = 16)
+        : onePly_(random, manner), search_(std::move(clock), hashMegabytes) {}
+
+    void setLevel(int level) {
+        level_ = level;
+        onePly_.setLevel(level);
+    }
+    int level() const { return level_; }
+    // The searching player, also for the hint and the engine's settings.
+    SearchPlayer& searchPlayer() { return search_; }
+
+    Answer choose(const Turn& turn, const Budget& budget) override {
+        if (searches(level_) && turn.position) return search_.choose(turn, budget);
+        return onePly_.choose(turn, budget);
+    }
+
+  private:
+    OnePlyPlayer onePly_;
+    SearchPlayer search_;
+    int level_ = MinLevel;
+};
+
+}  // namespace tanukiban::players
