@@ -13,7 +13,7 @@ void Game::startComputerChoice() {
     const int level = state_.COMレベル;
     computer_.setLevel(level);
     players::Turn turn = turnOf(state_, true);
-    const bool searching = players::searches(level) && turn.position;
+    const bool searching = computer_.searchesOn(turn);
     auto choose = [this, searching, level, turn = std::move(turn)]() mutable {
         think(computer_, std::move(turn), players::levelThinkTime(searching ? level : 0),
               TurnState::ComputerThinking,

@@ -22,8 +22,11 @@ class LevelPlayer : public Player {
     // The searching player, also for the hint and the engine's settings.
     SearchPlayer& searchPlayer() { return search_; }
 
+    // True when the searching player takes the turn.
+    bool searchesOn(const Turn& turn) const { return searches(level_) && turn.position; }
+
     Answer choose(const Turn& turn, const Budget& budget) override {
-        if (searches(level_) && turn.position) return search_.choose(turn, budget);
+        if (searchesOn(turn)) return search_.choose(turn, budget);
         return onePly_.choose(turn, budget);
     }
 

@@ -107,9 +107,9 @@ class Game {
 
     std::optional<PlayedMove> choose(bool upper) {
         players::LevelPlayer& player = upper ? upperPlayer_ : lowerPlayer_;
-        const bool searching = players::searches(player.level());
         const players::Turn turn = players::turnOfGame(s_, upper, keys_);
-        if (searching && !turn.position) {
+        const bool searching = player.searchesOn(turn);
+        if (players::searches(player.level()) && !searching) {
             std::string why;
             engine::positionFromGame(s_, upper ? engine::Upper : engine::Lower, &why);
             fail("the engine cannot hold the position: " + why);
