@@ -67,6 +67,7 @@ class Session {
     players::LevelPlayer player_;
     std::size_t hashMegabytes_;
     bool tableReady_ = false;  // the table's memory is taken
+    int multiPv_ = 1;          // lines the searching levels report; the one-ply ones give one move
     PositionText position_;
 
     std::mutex mutex_;
