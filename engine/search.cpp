@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <vector>
 
 #include "engine/movegen.h"
 
@@ -61,6 +63,13 @@ class Searcher::Worker {
     SearchResult run(const InfoCallback& info);
 
   private:
+    struct Line {
+        int score = 0;
+        std::vector<Move> pv;
+    };
+    int aspirate(int depth, int previous);
+    void report(const InfoCallback& info, int depth, int rank, const Line& line) const;
+    bool excluded(Move m) const { return std::ranges::find(excluded_, m) != excluded_.end(); }
     int search(int alpha, int beta, int depth, int ply, bool nullAllowed);
     int quiesce(int alpha, int beta, int ply);
     void scoreMoves(const MoveList& list, int* scores, Move ttMove, int ply) const;
@@ -96,6 +105,10 @@ class Searcher::Worker {
     int seldepth_ = 0;
     int rootDepth_ = 0;
     bool stopped_ = false;
+    // The root moves the lines above the one being searched have taken, and
+    // the move to try first in their place.
+    std::vector<Move> excluded_;
+    Move rootHint_;
     Move killers_[MaxPly + 1][2] = {};
     Move pv_[MaxPly + 1][MaxPly + 1] = {};
     int pvLength_[MaxPly + 2] = {};
@@ -218,6 +231,7 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
     if (stopped_) return 0;
     seldepth_ = std::max(seldepth_, ply);
     const bool root = ply == 0;
+    const bool restricted = root && !excluded_.empty();
     const bool pvNode = beta - alpha > 1;
 
     if (!root) {
@@ -240,10 +254,11 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
             return score;
     }
 
+    if (restricted) ttMove = rootHint_;
     if (ttMove && !isLegal(pos_, ttMove)) ttMove = Move();
     // Without a hash move the ordering is a guess: a shallower look costs
     // little, and the next iteration comes back with a move to try first.
-    if (f_.internalReduction && !ttMove && depth >= 4) --depth;
+    if (f_.internalReduction && !ttMove && depth >= 4 && !restricted) --depth;
     const bool inCheck = pos_.inCheck();
     const int staticEval = inCheck ? -InfiniteScore : entry ? entry->eval : evaluate(pos_, w_);
 
@@ -334,16 +349,54 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
             // The few best by selection; the rest, rarely reached, sorted once.
             if (i == 4) sortRest(list, scores, i);
             const Move m = i < 4 ? pickNext(list, scores, i) : list.moves[i];
-            if (m == ttMove) continue;
+            if (m == ttMove || (restricted && excluded(m))) continue;
             if (visit(m)) break;
         }
         if (stopped_) return 0;
     }
 
+    // A root searched without some of its moves is no answer for the table.
+    if (restricted) return best;
     const Bound bound = best >= beta ? Bound::Lower : best > oldAlpha ? Bound::Exact : Bound::Upper;
     owner_.table_.store(key, bestMove ? bestMove : ttMove, scoreToTable(best, ply),
                         inCheck ? 0 : staticEval, depth, bound);
     return best;
+}
+
+int Searcher::Worker::aspirate(int depth, int previous) {
+    int delta = 40;
+    int alpha = -InfiniteScore, beta = InfiniteScore;
+    if (f_.aspiration && depth >= 4 && !isMateScore(previous)) {
+        alpha = previous - delta;
+        beta = previous + delta;
+    }
+    for (;;) {
+        const int score = search(alpha, beta, depth, 0, false);
+        if (stopped_) return score;
+        if (score <= alpha) {
+            alpha = std::max(-InfiniteScore, alpha - delta);
+        } else if (score >= beta) {
+            beta = std::min(InfiniteScore, beta + delta);
+        } else {
+            return score;
+        }
+        delta *= 2;
+        if (delta > 1000) alpha = -InfiniteScore, beta = InfiniteScore;
+    }
+}
+
+void Searcher::Worker::report(const InfoCallback& info, int depth, int rank,
+                              const Line& line) const {
+    SearchInfo out;
+    out.multipv = rank;
+    out.depth = depth;
+    out.seldepth = seldepth_;
+    out.score = line.score;
+    out.nodes = nodes_;
+    out.time = elapsed();
+    out.hashfull = owner_.table_.hashfull();
+    out.pv = line.pv;
+    info(out);
 }
 
 SearchResult Searcher::Worker::run(const InfoCallback& info) {
@@ -357,56 +410,61 @@ SearchResult Searcher::Worker::run(const InfoCallback& info) {
     result.best = rootMoves.moves[0];
     const int maxDepth =
         limits_.infinite || limits_.depth <= 0 ? MaxPly - 1 : std::min(limits_.depth, MaxPly - 1);
-    int previous = 0;
+    const auto lineCount = static_cast<std::size_t>(std::clamp(limits_.multiPv, 1, rootMoves.size));
+    std::vector<Line> lines(lineCount), previous(lineCount);
     for (int depth = 1; depth <= maxDepth; ++depth) {
         rootDepth_ = depth;
         seldepth_ = 0;
-        int score;
-        int delta = 40;
-        int alpha = -InfiniteScore, beta = InfiniteScore;
-        if (f_.aspiration && depth >= 4 && !isMateScore(previous)) {
-            alpha = previous - delta;
-            beta = previous + delta;
-        }
-        for (;;) {
-            score = search(alpha, beta, depth, 0, false);
-            if (stopped_) break;
-            if (score <= alpha) {
-                alpha = std::max(-InfiniteScore, alpha - delta);
-            } else if (score >= beta) {
-                beta = std::min(InfiniteScore, beta + delta);
-            } else {
-                break;
+        // Each line searches the root without the moves of the lines above it.
+        excluded_.clear();
+        for (std::size_t j = 0; j < lineCount && !stopped_; ++j) {
+            if (j > 0) {
+                excluded_.push_back(lines[j - 1].pv.front());
+                // Last iteration's choice for this rank orders best, unless
+                // a line above has taken it this time.
+                rootHint_ = Move();
+                for (std::size_t i = j; i < lineCount && !rootHint_; ++i)
+                    if (!previous[i].pv.empty() && !excluded(previous[i].pv.front()))
+                        rootHint_ = previous[i].pv.front();
             }
-            delta *= 2;
-            if (delta > 1000) alpha = -InfiniteScore, beta = InfiniteScore;
-        }
-        if (!stopped_) {
-            result.pv.assign(pv_[0], pv_[0] + pvLength_[0]);
-            result.best = pv_[0][0];
-            result.score = score;
-            result.depth = depth;
-        } else if (pvLength_[0] > 0 && pv_[0][0]) {
-            // A move searched to the end in the stopped iteration beat the
-            // rest so far: it is the better guess.
-            result.pv.assign(pv_[0], pv_[0] + pvLength_[0]);
-            result.best = pv_[0][0];
+            const int score = aspirate(depth, previous[j].score);
+            if (!stopped_) {
+                lines[j].score = score;
+                lines[j].pv.assign(pv_[0], pv_[0] + pvLength_[0]);
+            }
+            if (j > 0) continue;
+            if (!stopped_) {
+                result.pv = lines[0].pv;
+                result.best = pv_[0][0];
+                result.score = score;
+                result.depth = depth;
+            } else if (pvLength_[0] > 0 && pv_[0][0]) {
+                // A move searched to the end in the stopped iteration beat the
+                // rest so far: it is the better guess.
+                result.pv.assign(pv_[0], pv_[0] + pvLength_[0]);
+                result.best = pv_[0][0];
+            }
         }
         if (stopped_) break;
-        previous = score;
+        if (lineCount > 1) {
+            // A line searched later may still score above an earlier one.
+            std::ranges::stable_sort(lines, std::ranges::greater{}, &Line::score);
+            result.pv = lines[0].pv;
+            result.best = lines[0].pv.front();
+            result.score = lines[0].score;
+        }
+        previous = lines;
         if (info) {
-            SearchInfo line;
-            line.depth = depth;
-            line.seldepth = seldepth_;
-            line.score = score;
-            line.nodes = nodes_;
-            line.time = elapsed();
-            line.hashfull = owner_.table_.hashfull();
-            line.pv = result.pv;
-            info(line);
+            if (limits_.multiPv <= 1) {
+                report(info, depth, 0, lines[0]);
+            } else {
+                for (std::size_t j = 0; j < lineCount; ++j)
+                    report(info, depth, static_cast<int>(j) + 1, lines[j]);
+            }
         }
         if (stopRequested()) break;
         if (!limits_.infinite) {
+            const int score = lines[0].score;
             if (isMateScore(score) && depth > std::abs(matePlies(score)) + 2) break;
             if (limits_.softDeadline && owner_.clock_ && owner_.clock_() >= *limits_.softDeadline)
                 break;

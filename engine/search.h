@@ -46,10 +46,15 @@ struct SearchLimits {
     // the caller owns its game's end (a USI front end).
     std::optional<int> pliesToDraw;
     const std::atomic<bool>* stop = nullptr;  // the caller's own stop request, if any
+    // Best root moves to find, each with its own line; fewer when the side
+    // to move has fewer moves. More than one costs a search of the root per line.
+    int multiPv = 1;
 };
 
-// One line of progress, after every completed iteration.
+// One line of progress, after every completed iteration; with several lines,
+// one for each, best first.
 struct SearchInfo {
+    int multipv = 0;  // the line's rank from 1 when several are searched, else 0
     int depth = 0;
     int seldepth = 0;
     int score = 0;  // centipawns from the side to move's view, or a mate score

@@ -21,6 +21,8 @@ using engine::Move;
 
 namespace {
 
+constexpr int kMaxMultiPv = 5;
+
 std::optional<std::int64_t> number(std::string_view text) {
     std::int64_t value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -106,6 +108,7 @@ void Session::identify() {
     say("option name USI_Hash type spin default " + std::to_string(config_.hashMegabytes) +
         " min 1 max " + std::to_string(config_.maxHashMegabytes));
     say("option name Level type spin default 6 min 1 max 6");
+    say("option name MultiPV type spin default 1 min 1 max " + std::to_string(kMaxMultiPv));
     say("option name USI_Variant type string default <empty>");
     say("usiok");
 }
@@ -148,6 +151,12 @@ void Session::setOption(std::string_view line) {
             return;
         }
         player_.setLevel(static_cast<int>(*n));
+    } else if (sameName(name, "MultiPV")) {
+        if (!n || *n < 1 || *n > kMaxMultiPv) {
+            say("info string MultiPV is 1 to " + std::to_string(kMaxMultiPv));
+            return;
+        }
+        multiPv_ = static_cast<int>(*n);
     } else if (!sameName(name, "USI_Variant") && !sameName(name, "USI_Ponder")) {
         say("info string unknown option: " + printable(name));
     }
@@ -224,6 +233,7 @@ void Session::go(std::string_view line) {
         }
     }
     limits.infinite = infinite;
+    limits.multiPv = multiPv_;
     const bool limited = timed || infinite || limits.depth > 0 || limits.nodes > 0;
     const int level = player_.level();
     if (!limited)
@@ -284,6 +294,7 @@ void Session::answer(Move best, Move ponder, const Position& root) {
 std::string Session::infoLine(const SearchInfo& info, const Position& root) const {
     std::string line = "info depth " + std::to_string(info.depth) + " seldepth " +
                        std::to_string(std::max(info.seldepth, info.depth));
+    if (info.multipv > 0) line += " multipv " + std::to_string(info.multipv);
     if (isMateScore(info.score)) {
         line += " score mate " + std::to_string(matePlies(info.score));
     } else {

@@ -74,6 +74,7 @@ class Session {
     std::unique_ptr<players::Player> matePlayer_;
     std::size_t hashMegabytes_;
     bool tableReady_ = false;  // the table's memory is taken
+    int multiPv_ = 1;          // lines the searching levels report; the one-ply ones give one move
     PositionText position_;
 
     std::mutex mutex_;

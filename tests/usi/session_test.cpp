@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -168,7 +170,7 @@ TEST(UsiSession, 不正な入力は一行の知らせで無視する) {
     for (const char* line :
          {"hello", "\x01\xff", "position sfen 2k2/2R2 b", "position startpos extra", "position",
           "setoption", "setoption name Level value 9", "setoption name Hash value x",
-          "setoption name USI_Hash value -5"}) {
+          "setoption name USI_Hash value -5", "setoption name MultiPV value 6"}) {
         s.send(line);
         const std::vector<std::string> answer = s.unread();
         ASSERT_EQ(answer.size(), 1u) << line;
@@ -201,6 +203,98 @@ TEST(UsiSession, 止めた直後のgoは待って走り手数は読みを縛ら�
     EXPECT_EQ(s.await("bestmove ", 5s), "bestmove 2d3b+") << "the mate, not a draw at move 600";
     for (const std::string& line : s.unread())
         EXPECT_FALSE(line.starts_with("info string already thinking"));
+}
+
+// One line of a `multipv` report: its rank, score (a mate as ±(100000 −
+// plies)) and moves.
+struct ReportedLine {
+    int rank = 0;
+    int score = 0;
+    std::vector<std::string> pv;
+};
+
+ReportedLine readLine(const std::string& info) {
+    ReportedLine out;
+    std::istringstream in(info);
+    std::string word;
+    while (in >> word) {
+        if (word == "multipv") {
+            in >> out.rank;
+        } else if (word == "score") {
+            std::string kind;
+            in >> kind >> out.score;
+            if (kind == "mate")
+                out.score = out.score > 0 ? 100000 - out.score : -100000 - out.score;
+        } else if (word == "pv") {
+            while (in >> word) out.pv.push_back(word);
+        }
+    }
+    return out;
+}
+
+// The lines of the last iteration before the answer, and the answer.
+std::pair<std::vector<ReportedLine>, std::string> lastReport(Script& s) {
+    std::vector<std::string> infos;
+    for (;;) {
+        const auto line = s.await("", 10s);
+        if (!line) return {};
+        if (line->starts_with("bestmove ")) {
+            std::vector<ReportedLine> lines;
+            const std::string depth =
+                infos.empty() ? "" : infos.back().substr(0, infos.back().find(" seldepth"));
+            for (const std::string& info : infos)
+                if (info.substr(0, info.find(" seldepth")) == depth)
+                    lines.push_back(readLine(info));
+            return {lines, *line};
+        }
+        if (line->starts_with("info depth ")) infos.push_back(*line);
+    }
+}
+
+// Several lines: distinct legal moves best first, the answer line 1's; no
+// more lines than moves; and one line reports as it always did.
+TEST(UsiSession, MultiPVは異なる手を良い順に示す) {
+    Script s;
+    s.send("setoption name MultiPV value 3");
+    const std::string position = "startpos moves 1e1d+ 5a5b+";
+    s.send("position " + position);
+    s.send("go depth 5");
+    const auto [lines, best] = lastReport(s);
+    ASSERT_EQ(lines.size(), 3u) << best;
+    std::vector<std::string> firsts;
+    for (std::size_t j = 0; j < lines.size(); ++j) {
+        EXPECT_EQ(lines[j].rank, static_cast<int>(j) + 1);
+        if (j > 0) {
+            EXPECT_GE(lines[j - 1].score, lines[j].score);
+        }
+        ASSERT_FALSE(lines[j].pv.empty());
+        firsts.push_back(lines[j].pv.front());
+        auto pos = readPosition("position " + position);
+        ASSERT_TRUE(pos);
+        for (const std::string& text : lines[j].pv) {
+            std::string error;
+            const engine::Move m = parseMove(pos->current, text, &error);
+            // A line may end by taking the king, which is never made.
+            if (!m && &text == &lines[j].pv.back() && pos->current.kingCapture()) break;
+            ASSERT_TRUE(m) << text << ": " << error;
+            pos->current.make(m);
+        }
+    }
+    std::ranges::sort(firsts);
+    EXPECT_EQ(std::ranges::unique(firsts).begin(), firsts.end());
+    EXPECT_EQ(best.substr(9, best.find(' ', 9) - 9), lines[0].pv.front());
+
+    // The king has two moves: beside the rook, or taking it.
+    s.send("position sfen 4k/5/5/r4/K4 b - 1");
+    s.send("go depth 3");
+    EXPECT_EQ(lastReport(s).first.size(), 2u);
+
+    s.send("setoption name MultiPV value 1");
+    s.send("position " + position);
+    s.send("go depth 3");
+    const auto [single, answer] = lastReport(s);
+    ASSERT_EQ(single.size(), 1u);
+    EXPECT_EQ(single[0].rank, 0) << "a single line names no rank";
 }
 
 }  // namespace

@@ -51,5 +51,26 @@ void BM_EngineFixedDepth(benchmark::State& state) {
 }
 BENCHMARK(BM_EngineFixedDepth)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// What several lines cost: the bench positions to a depth (first argument)
+// with one line or more (second), each from a fresh table.
+void BM_EngineMultiPv(benchmark::State& state) {
+    std::uint64_t nodes = 0;
+    for (auto _ : state) {
+        nodes = 0;
+        for (const Position& pos : benchPositions()) {
+            Searcher searcher({}, 16);
+            SearchLimits limits;
+            limits.depth = static_cast<int>(state.range(0));
+            limits.multiPv = static_cast<int>(state.range(1));
+            nodes += searcher.search(pos, limits).nodes;
+        }
+    }
+    state.counters["nodes"] = static_cast<double>(nodes);
+}
+BENCHMARK(BM_EngineMultiPv)
+    ->ArgsProduct({{kBenchDepth, 9}, {1, 3}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
 }  // namespace
 }  // namespace tanukiban::engine
