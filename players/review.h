@@ -65,9 +65,10 @@ class GameReviewer {
 
     explicit GameReviewer(engine::Clock clock = steadyClock(), std::size_t hashMegabytes = 16);
 
-    // Runs on the caller's thread. `stop`, raised from any thread, ends the
-    // review within a moment with the plies finished so far; a search it cut
-    // short is not used.
+    // Runs on the caller's thread, one review at a time; `progress` is called
+    // there too. `stop`, raised from any thread, ends the review within a
+    // moment with the plies finished so far; a search it cut short is not used.
+    // A time budget needs the clock given at construction.
     Review review(const ReviewedGame& game, const ReviewBudget& budget,
                   const std::atomic<bool>* stop = nullptr, const Progress& progress = {});
 
