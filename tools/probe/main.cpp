@@ -8,6 +8,7 @@
 #include "engine/movegen.h"
 #include "tools/probe/probe_line.h"
 #include "tools/probe/record_mode.h"
+#include "tools/probe/review_mode.h"
 
 namespace {
 
@@ -15,15 +16,23 @@ int usage() {
     std::fputs(
         "usage: tanukiban-probe              (JSON Lines on standard input)\n"
         "       tanukiban-probe --perft N    (perft counts of depths 1..N, N 1..8)\n"
-        "       tanukiban-probe --record FILE\n",
+        "       tanukiban-probe --record FILE\n"
+        "       tanukiban-probe --review FILE [--ms N]   (N ms a position, default 300)\n",
         stderr);
     return 2;
 }
 
-int runPerft(const char* arg) {
+bool parseLong(const char* text, long lo, long hi, long& out) {
     char* end = nullptr;
-    const long depth = std::strtol(arg, &end, 10);
-    if (end == arg || *end != '\0' || depth < 1 || depth > 8) return usage();
+    const long v = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || v < lo || v > hi) return false;
+    out = v;
+    return true;
+}
+
+int runPerft(const char* arg) {
+    long depth = 0;
+    if (!parseLong(arg, 1, 8, depth)) return usage();
     tanukiban::engine::Position pos = tanukiban::engine::Position::initial();
     for (int d = 1; d <= depth; ++d) {
         std::printf("%d %llu\n", d,
@@ -51,6 +60,17 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--record") == 0) {
 #ifdef TANUKIBAN_PROBE_RECORD_MODE
         return runRecordMode(argv[2]);
+#else
+        std::fputs("tanukiban-probe: this build cannot read record files\n", stderr);
+        return 2;
+#endif
+    }
+    if ((argc == 3 || argc == 5) && std::strcmp(argv[1], "--review") == 0) {
+#ifdef TANUKIBAN_PROBE_RECORD_MODE
+        long ms = 300;
+        if (argc == 5 && (std::strcmp(argv[3], "--ms") != 0 || !parseLong(argv[4], 1, 60000, ms)))
+            return usage();
+        return runReviewMode(argv[2], ms);
 #else
         std::fputs("tanukiban-probe: this build cannot read record files\n", stderr);
         return 2;
