@@ -281,7 +281,7 @@ TEST(UsiSession, MultiPVは異なる手を良い順に示す) {
         }
     }
     std::ranges::sort(firsts);
-    EXPECT_EQ(std::ranges::unique(firsts).begin(), firsts.end());
+    EXPECT_EQ(std::adjacent_find(firsts.begin(), firsts.end()), firsts.end());
     EXPECT_EQ(best.substr(9, best.find(' ', 9) - 9), lines[0].pv.front());
 
     // The king has two moves: beside the rook, or taking it.
