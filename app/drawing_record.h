@@ -25,6 +25,7 @@ struct DrawCommand {
     // A translated text is shown as `english` while English is chosen.
     bool translated = false;
     std::string english;
+    int lineWidth = 1;  // of a frame
 };
 
 class DrawingRecord {

@@ -75,6 +75,32 @@ void QtSurface::redrawInLanguage() {
 void QtSurface::repaintAll() {
     image_.fill(toQColor(fillColour_));
     record_.forEach([this](const DrawCommand& c) { paint(c); });
+    for (const DrawCommand& c : marks_) paint(c);
+}
+
+void QtSurface::keep(DrawCommand c, const QRect& touches, const QRect& hides) {
+    if (marking_) {
+        marked_ += touches;
+        marks_.push_back(std::move(c));
+        return;
+    }
+    record_.add(std::move(c), touches, hides);
+}
+
+void QtSurface::clearMarks() {
+    if (marks_.empty()) return;
+    marks_.clear();
+    // The record holds the picture without the marks: drawn again where they lay.
+    QPainter& p = painter();
+    for (const QRect& r : marked_) {
+        const double u = DrawingRecord::kUnitsPerPixel;
+        const QRectF area(r.x() / u, r.y() / u, r.width() / u, r.height() / u);
+        p.setClipRect(area);
+        p.fillRect(area, toQColor(fillColour_));
+        record_.forEach([this](const DrawCommand& c) { paint(c); });
+    }
+    p.setClipping(false);
+    marked_ = QRegion();
 }
 
 const QImage* QtSurface::source(int code) {
@@ -188,7 +214,7 @@ void QtSurface::paint(const DrawCommand& c) {
             }
             break;
         case DrawCommand::Kind::Frame:
-            paintFrame(c.value, c.x, c.y);
+            paintFrame(c.value, c.x, c.y, c.lineWidth);
             break;
         case DrawCommand::Kind::Text:
             paintText(c);
@@ -203,31 +229,37 @@ void QtSurface::drawPicture(int code, double x, double y) {
     const QRect area = unitRect(left, top, left + info->width, top + info->height);
     DrawCommand c{DrawCommand::Kind::Picture, code, x, y, {}, {}, false, {}};
     paint(c);
-    record_.add(std::move(c), area, area);
+    keep(std::move(c), area, area);
 }
 
-void QtSurface::paintFrame(int colour, double x, double y) {
+void QtSurface::paintFrame(int colour, double x, double y, int lineWidth) {
     // The outline runs from the cell's corner to the next cell's corner, so its
     // right and bottom lines lie on the neighbours' first pixels.
     const double left = snapX(twipsX(x)), top = snapY(twipsY(y));
     const double right = snapX(twipsX(x + 1)), bottom = snapY(twipsY(y + 1));
     const double t = std::max(1.0, std::round(ratio())) / ratio();
+    const double w = lineWidth * t, inward = (lineWidth - 1) * t;
     QPainter& p = painter();
     const QColor c = toQColor(colour);
-    p.fillRect(QRectF(left, top, right - left + t, t), c);
-    p.fillRect(QRectF(left, bottom, right - left + t, t), c);
-    p.fillRect(QRectF(left, top, t, bottom - top + t), c);
-    p.fillRect(QRectF(right, top, t, bottom - top + t), c);
+    p.fillRect(QRectF(left, top, right - left + t, w), c);
+    p.fillRect(QRectF(left, bottom - inward, right - left + t, w), c);
+    p.fillRect(QRectF(left, top, w, bottom - top + t), c);
+    p.fillRect(QRectF(right - inward, top, w, bottom - top + t), c);
 }
 
 void QtSurface::frameCell(int colour, double x, double y) {
-    paintFrame(colour, x, y);
+    frameCell(colour, x, y, 1);
+}
+
+void QtSurface::frameCell(int colour, double x, double y, int lineWidth) {
+    lineWidth = std::clamp(lineWidth, 1, 8);
+    paintFrame(colour, x, y, lineWidth);
     // Rounding moves a line by half a device pixel at most, and a line is
     // never wider than one and a third natural pixels.
     const double left = twipsX(x) / kTwipsPerPixel, top = twipsY(y) / kTwipsPerPixel;
     const double right = twipsX(x + 1) / kTwipsPerPixel, bottom = twipsY(y + 1) / kTwipsPerPixel;
-    record_.add({DrawCommand::Kind::Frame, colour, x, y, {}, {}, false, {}},
-                unitRect(left - 0.5, top - 0.5, right + 2, bottom + 2), QRect());
+    keep({DrawCommand::Kind::Frame, colour, x, y, {}, {}, false, {}, lineWidth},
+         unitRect(left - 0.5, top - 0.5, right + 2, bottom + 2), QRect());
 }
 
 const QFont& QtSurface::font(double points, bool bold) {
@@ -288,13 +320,15 @@ void QtSurface::addText(DrawCommand c) {
     const double left = twipsX(c.x) / kTwipsPerPixel, top = twipsY(c.y) / kTwipsPerPixel;
     const double mx = 3 + 0.15 * box.width(), my = 3 + 0.15 * box.height();
     const QRectF at = box.translated(left, top + metrics.ascent()).adjusted(-mx, -my, mx, my);
-    record_.add(std::move(c), unitRect(at.left(), at.top(), at.right(), at.bottom()), QRect());
+    keep(std::move(c), unitRect(at.left(), at.top(), at.right(), at.bottom()), QRect());
 }
 
 void QtSurface::fill(int colour) {
     endPainting();
     fillColour_ = colour;
     record_.clear();
+    marks_.clear();
+    marked_ = QRegion();
     image_.fill(toQColor(colour));
 }
 

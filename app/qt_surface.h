@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "app/drawing_record.h"
 #include "display/surface.h"
@@ -28,10 +29,13 @@ class QtSurface : public Surface {
 
     void drawPicture(int code, double x, double y) override;
     void frameCell(int colour, double x, double y) override;
+    void frameCell(int colour, double x, double y, int lineWidth) override;
     void drawText(double x, double y, std::string_view utf8, const TextStyle& style) override;
     void drawTranslatedText(double x, double y, std::string_view japanese, std::string_view english,
                             const TextStyle& style) override;
     void refresh() override;
+    void setMarking(bool on) override { marking_ = on; }
+    void clearMarks() override;
 
     // Called by refresh() to put the picture on the screen at once.
     void setRefreshHandler(std::function<void()> handler) { refreshHandler_ = std::move(handler); }
@@ -68,10 +72,12 @@ class QtSurface : public Surface {
     void makeImage();
     void paint(const DrawCommand& c);
     void paintPicture(const QImage& img, double x, double y);
-    void paintFrame(int colour, double x, double y);
+    void paintFrame(int colour, double x, double y, int lineWidth);
     void paintText(const DrawCommand& c);
     // Paints a text command and keeps it, bounded by where it lands in either language.
     void addText(DrawCommand c);
+    // Paints a command and keeps it, as part of the picture or as a mark.
+    void keep(DrawCommand c, const QRect& touches, const QRect& hides);
     void repaintAll();
     QPainter& painter();
     // The source picture of a code, at least as dense as the image needs;
@@ -88,6 +94,9 @@ class QtSurface : public Surface {
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     DrawingRecord record_;
+    bool marking_ = false;
+    std::vector<DrawCommand> marks_;
+    QRegion marked_;                           // in the record's units
     std::unordered_map<int, QImage> sources_;  // a null image: known to be missing
     int sourceDensity_ = 0;                    // of the sources held
     std::unordered_map<long long, QImage> pictures_;

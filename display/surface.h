@@ -28,6 +28,9 @@ class Surface {
     // of the cell diagonally below it, so it shares its right and bottom lines
     // with the neighbouring cells.
     virtual void frameCell(int colour, double x, double y) = 0;
+    // The same outline `lineWidth` lines thick, the lines beyond the first
+    // inside the cell.
+    virtual void frameCell(int colour, double x, double y, int lineWidth) = 0;
     // Text with the top-left corner of its first character at (x, y).
     virtual void drawText(double x, double y, std::string_view utf8, const TextStyle& style) = 0;
     // A text of the game that reads differently in each language (an empty
@@ -41,6 +44,11 @@ class Surface {
     }
     // Shows everything drawn so far at once.
     virtual void refresh() = 0;
+
+    // While marking, what is drawn lies over the kept picture as a mark;
+    // clearing the marks shows the picture under them exactly as it is.
+    virtual void setMarking(bool on) = 0;
+    virtual void clearMarks() = 0;
 
     // The window font turns bold when the board labels are first drawn and
     // stays bold for the rest of the run.

@@ -141,8 +141,10 @@ std::string 文字列変換(int IN_文字列) {
     }
 }
 
-std::string englishLastMove(int 移動先X, int 移動先Y, int 移動駒) {
-    return std::string(pieceLetter(移動駒)) + std::to_string(6 - 移動先X) + rankLetter(移動先Y);
+std::string englishLastMove(int 移動先X, int 移動先Y, int 移動駒, MoveKind kind) {
+    const char* mark = kind == MoveKind::Capture ? "x" : kind == MoveKind::Drop ? "*" : "-";
+    return std::string(pieceLetter(移動駒)) + mark + std::to_string(6 - 移動先X) +
+           rankLetter(移動先Y);
 }
 
 std::string 変換_数字から文字(long long I_数字) {
@@ -181,25 +183,43 @@ void 描画_レベル(Surface& s, int IN_LEVEL) {
     shadowed(s, -0.6, 0.2, std::to_string(IN_LEVEL), 白色, 12);
 }
 
-void 描画_移動結果(const Canvas& c, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色) {
-    消去_移動結果(c, IN_手番);
-    double y = 0, column = 0, row = 0, piece = 0;
-    if (IN_手番 == c.手番COM) {
-        y = 6.5, column = -1.5, row = -1.1, piece = -0.5;
-    } else if (IN_手番 == c.手番MAN) {
-        y = 2.5, column = 11.5, row = 11.9, piece = 12.5;
-    } else {
-        return;
-    }
+namespace {
+
+// Column, row and piece, each with its shadow, from `column`; English
+// writes the piece first, on one line from the column's place.
+void writeMove(Surface& s, double column, double y, int 移動先X, int 移動先Y, int 移動駒,
+               MoveKind kind, int colour) {
     const std::string texts[3] = {文字列変換(6 - 移動先X), 文字列変換(1000 + 移動先Y),
                                   文字列変換(移動駒)};
-    // English writes the piece first, on one line from the column's place.
-    const std::string english[3] = {englishLastMove(移動先X, 移動先Y, 移動駒), "", ""};
-    const double xs[3] = {column, row, piece};
+    const std::string english[3] = {englishLastMove(移動先X, 移動先Y, 移動駒, kind), "", ""};
+    const double xs[3] = {column, column + 0.4, column + 1.0};
     for (int i = 0; i < 3; ++i) {
-        描画_移動駒種類(c, xs[i], y, texts[i], english[i], 黒色);
-        描画_移動駒種類(c, xs[i] - 0.1, y - 0.1, texts[i], english[i], 駒色);
+        描画_移動駒種類(s, xs[i], y, texts[i], english[i], 黒色);
+        描画_移動駒種類(s, xs[i] - 0.1, y - 0.1, texts[i], english[i], colour);
     }
+}
+
+}  // namespace
+
+void 描画_移動結果(const Canvas& c, int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色,
+                   MoveKind kind) {
+    消去_移動結果(c, IN_手番);
+    if (IN_手番 == c.手番COM) {
+        writeMove(c, -1.5, 6.5, 移動先X, 移動先Y, 移動駒, kind, 駒色);
+    } else if (IN_手番 == c.手番MAN) {
+        writeMove(c, 11.5, 2.5, 移動先X, 移動先Y, 移動駒, kind, 駒色);
+    }
+}
+
+void drawHintMove(const Canvas& c, int 移動先X, int 移動先Y, int 移動駒, MoveKind kind, int 色) {
+    for (int x = 11; x <= 13; ++x) 描画_絵(c, c.背景種類, x, 4);
+    writeMove(c, 11.5, 4.5, 移動先X, 移動先Y, 移動駒, kind, 色);
+}
+
+void drawHintThinking(const Canvas& c) {
+    for (int x = -2; x <= 0; ++x) 描画_絵(c, c.背景種類, x, 6);
+    描画_数値(c, -1.5, 6.5, "考慮中", 黒色, 0, 12);
+    描画_数値(c, -1.6, 6.4, "考慮中", 白色, 0, 12);
 }
 
 void 消去_移動結果(const Canvas& c, int IN_手番) {

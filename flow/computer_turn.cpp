@@ -43,10 +43,10 @@ void Game::playComputerAnswer(const players::Answer& answer) {
     plan.stored.元駒 = mv.before;
     plan.stored.先駒 = mv.after;
     plan.駒移動元Y = mv.fromY;
-    playPly(plan, [this, mv](int /*captured*/) { endOfComputerPly(mv); });
+    playPly(plan, [this, mv](int captured) { endOfComputerPly(mv, captured); });
 }
 
-void Game::endOfComputerPly(const Move& mv) {
+void Game::endOfComputerPly(const Move& mv, int captured) {
     GameState& s = state_;
     platform_.setClockTimer(false);
     勢力調査(s, maps_);
@@ -62,7 +62,10 @@ void Game::endOfComputerPly(const Move& mv) {
         platform_.showMessage("   ** 王手 **", "");
     }
 
-    描画_移動結果(canvas(), s.手番COM, mv.toX, mv.toY, mv.after, 白色);
+    const MoveKind kind = isStand(mv.fromX)  ? MoveKind::Drop
+                          : captured != 空桝 ? MoveKind::Capture
+                                             : MoveKind::Move;
+    描画_移動結果(canvas(), s.手番COM, mv.toX, mv.toY, mv.after, 白色, kind);
     描画_桝輪郭(canvas(), 白色, mv.toX, mv.toY);
     if (drawnByFullList()) return;
 

@@ -5,7 +5,6 @@
 // The handlers are defined over several files, one concern each.
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string_view>
 
 #include "computer/choice.h"
@@ -149,12 +148,13 @@ class Game {
     void com_ban(std::function<void()> afterwards = {});
     void startComputerChoice();
     void playComputerAnswer(const players::Answer& answer);
-    void endOfComputerPly(const Move& mv);
+    void endOfComputerPly(const Move& mv, int captured);
     // Reads the mover's clock, stores and counts the ply, makes it, turns the
     // piece over and plays the knock, then goes on with `then` and what it
     // took. The end test and passing the turn are the caller's.
     void playPly(const PlyPlan& plan, std::function<void(int captured)> then);
-    // The engine's move for the player to move, shown until the next click (hint.cpp).
+    // The engine's move for the player to move, shown until the next click or
+    // command (hint.cpp).
     void HINT_Click();
     void showHint(const players::Answer& answer);
     void clearHint();
@@ -259,9 +259,8 @@ class Game {
     double thinkTimeScale_ = 1.0;
     // Last, so that a choice still running is cancelled before what it reads goes.
     players::Thinker thinker_{players::Thinker::Priority::Background};
-    // The hint on show, and the side it was given to.
-    std::optional<Move> hint_;
-    int hintSide_ = 手番なし;
+    // The hint's marks, or its thinking's, are on show.
+    bool hintMarked_ = false;
 };
 
 }  // namespace tanukiban

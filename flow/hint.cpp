@@ -1,6 +1,7 @@
 // The hint: the engine's move for the player to move, framed on the board
-// and written where that player's moves are written, until the next click.
-// It thinks on the player's own time; a board click meanwhile cancels it.
+// and written at a place of its own, until the next click or command. It
+// thinks on the player's own time; a board click meanwhile cancels it. Its
+// marks lie over the picture, so that clearing them leaves it as it was.
 #include <utility>
 
 #include "display/board.h"
@@ -13,6 +14,9 @@ namespace tanukiban {
 namespace {
 
 constexpr engine::Milliseconds kHintTime{1000};
+// Yellow, and thicker than the white frames of the guide and the last move.
+constexpr int kHintColour = 14;
+constexpr int kHintLineWidth = 3;
 
 // Where the move starts on the screen: its board square, or the stand
 // square of the face it drops.
@@ -39,34 +43,43 @@ void Game::HINT_Click() {
         return;
     }
 
+    Surface& surface = platform_.surface();
+    surface.setMarking(true);
+    drawHintThinking(canvas());
+    surface.setMarking(false);
+    hintMarked_ = true;
+    surface.refresh();
     think(computer_.searchPlayer(), turnOf(s, s.手番 == s.手番COM), kHintTime,
           TurnState::HintThinking, [this](const players::Answer& answer) { showHint(answer); });
 }
 
 void Game::showHint(const players::Answer& answer) {
+    clearHint();
     if (answer.outcome != players::Outcome::Moved) {
         play(sounds_.音_禁止);
         platform_.showMessage("指せる手がありません", "ﾋﾝﾄ");
         return;
     }
     const Move& mv = answer.move;
-    hint_ = mv;
-    hintSide_ = state_.手番;
     const auto [x, y] = shownSource(mv);
-    描画_桝輪郭(canvas(), 白色, x, y);
-    描画_桝輪郭(canvas(), 白色, mv.toX, mv.toY);
-    描画_移動結果(canvas(), hintSide_, mv.toX, mv.toY, mv.after, 白色);
-    platform_.surface().refresh();
+    const MoveKind kind = isStand(mv.fromX)                   ? MoveKind::Drop
+                          : state_.盤[mv.toX][mv.toY] != 空桝 ? MoveKind::Capture
+                                                              : MoveKind::Move;
+    Surface& surface = platform_.surface();
+    surface.setMarking(true);
+    surface.frameCell(kHintColour, x, y, kHintLineWidth);
+    surface.frameCell(kHintColour, mv.toX, mv.toY, kHintLineWidth);
+    drawHintMove(canvas(), mv.toX, mv.toY, mv.after, kind, kHintColour);
+    surface.setMarking(false);
+    hintMarked_ = true;
+    surface.refresh();
 }
 
 void Game::clearHint() {
-    if (!hint_) return;
-    const Move mv = *hint_;
-    hint_.reset();
-    const auto [x, y] = shownSource(mv);
-    描画_桝輪郭(canvas(), 桝枠色, x, y);
-    描画_桝輪郭(canvas(), 桝枠色, mv.toX, mv.toY);
-    消去_移動結果(canvas(), hintSide_);
+    if (!hintMarked_) return;
+    hintMarked_ = false;
+    platform_.surface().clearMarks();
+    platform_.surface().refresh();
 }
 
 }  // namespace tanukiban

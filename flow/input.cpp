@@ -189,8 +189,12 @@ void Game::playHeldPiece() {
 void Game::endOfHumanPly(int captured) {
     GameState& s = state_;
     const PickUp& p = pickUp_;
+    // The source column is still the stand's for a drop.
+    const MoveKind kind = isStand(p.移動元X) ? MoveKind::Drop
+                          : captured != 空桝 ? MoveKind::Capture
+                                             : MoveKind::Move;
     描画_移動結果(canvas(), isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
-                  移動結果色);
+                  移動結果色, kind);
     if (s.対局モード != 対局_COM) {
         // Two humans: only a taken king ends the game, named by the side it won for.
         if (s.勝者 != 手番なし) {

@@ -48,6 +48,7 @@ std::optional<int> backgroundOf(MenuItem item) {
 
 void Game::menuCommand(MenuItem item) {
     if (!acceptsInput()) return;
+    clearHint();
     if (const std::optional<int> level = levelOf(item)) return chooseLevel(*level);
     if (const std::optional<int> kind = backgroundOf(item)) return selectBackground(*kind);
     // Submenus and the record menu itself do nothing when opened.

@@ -25,6 +25,8 @@ void Game::CANCEL_Click() {
 
 void Game::AFTER_Click() {
     closeRecordPanel();
+    // Whether the ply takes anything is read off the board it is played on.
+    const Grid before = state_.盤;
     const StepStatus status = stepForward(state_);
     if (status != StepStatus::Stepped) {
         if (auto refusal = stepNotice(status)) showNotice(*refusal);
@@ -49,7 +51,10 @@ void Game::AFTER_Click() {
     描画_敵持盤(canvas(), state_.持駒COM);
     play(sounds_.音_駒打音);
     const int side = ply.先駒 > 0 ? state_.手番COM : state_.手番MAN;
-    描画_移動結果(canvas(), side, ply.先X, ply.先Y, ply.先駒, 移動結果色);
+    const MoveKind kind = !isBoardMove(ply.元X)              ? MoveKind::Drop
+                          : before[ply.先X][ply.先Y] != 空桝 ? MoveKind::Capture
+                                                             : MoveKind::Move;
+    描画_移動結果(canvas(), side, ply.先X, ply.先Y, ply.先駒, 移動結果色, kind);
     描画_手数(canvas(), state_.手数, 白色);
 }
 

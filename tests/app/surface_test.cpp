@@ -67,6 +67,34 @@ TEST(描画面, 枠は次の桝の最初の画素に重なる) {
     EXPECT_EQ(pixelAt(s, 228, 90), QColor(255, 255, 255));
 }
 
+TEST(描画面, 太い枠は内側に太り印は消すと下の絵がそのまま戻る) {
+    for (double dpr : {1.0, 1.5, 2.0}) {
+        QtSurface s(dpr);
+        GameState g;
+        初期設定(g);
+        画面_再描画(s, g, 背景_緑, false);
+        s.frameCell(15, 2, 3);  // a neighbour's white frame shares a line with the mark's cell
+        s.setScale(1.25);
+        s.setScale(1);
+        const QImage before = s.image().copy();
+
+        s.setMarking(true);
+        s.frameCell(14, 1, 3, 3);
+        s.drawText(11.5, 4.5, "ヒント", TextStyle{12, true, 14});
+        s.setMarking(false);
+        EXPECT_EQ(pixelAt(s, 187, 179), QColor(255, 255, 0)) << dpr;  // the outer line
+        EXPECT_EQ(pixelAt(s, 189, 179), QColor(255, 255, 0)) << "two lines inward";
+        EXPECT_EQ(pixelAt(s, 186, 179), before.pixelColor(int(186 * dpr), int(179 * dpr)))
+            << "nothing outward";
+        s.setScale(1.25);  // the marks are drawn again at a new size
+        s.setScale(1);
+        EXPECT_NE(s.image(), before);
+
+        s.clearMarks();
+        EXPECT_EQ(s.image(), before) << dpr;
+    }
+}
+
 TEST(描画面, 文字は明朝で太さと色が付く) {
     const QFont f(QString::fromUtf8(QtSurface::kFontFamily));
     EXPECT_EQ(QFontInfo(f).family(), QStringLiteral("IPAPMincho"));

@@ -146,14 +146,15 @@ TEST(描画_移動結果, 上手の欄とどちらでもない手番) {
     EXPECT_TRUE(s.calls.empty());
 }
 
-TEST(描画_移動結果, 英語では駒の字と筋と段を一つに) {
+TEST(描画_移動結果, 英語では駒の字と指し方と筋と段を一つに) {
     ScopedLanguage english(text::Language::English);
     RecordingSurface s;
-    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 後手, 2, 4, 銀MAN, 移動結果色);
-    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 先手, 5, 1, とCOM, 移動結果色);
+    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 後手, 2, 4, 銀MAN, 移動結果色, MoveKind::Capture);
+    描画_移動結果(Canvas{s, 背景_緑, 先手, 後手}, 先手, 5, 1, とCOM, 移動結果色, MoveKind::Drop);
     ASSERT_EQ(s.texts().size(), 4u) << "the row and piece fields stay empty";
-    EXPECT_EQ(s.textAt(11.4, 2.4)->text, "S4d");
-    EXPECT_EQ(s.textAt(-1.6, 6.4)->text, "T1a");
+    EXPECT_EQ(s.textAt(11.4, 2.4)->text, "Sx4d");
+    EXPECT_EQ(s.textAt(-1.6, 6.4)->text, "T*1a");
+    EXPECT_EQ(englishLastMove(1, 5, 飛MAN), "R-5e");
 }
 
 TEST(描画_桝_数値, 英語の段は上からaからe) {

@@ -1,5 +1,6 @@
-// The hint: the engine's move framed and written for the player to move,
-// cleared by the next click, refused outside the player's turn.
+// The hint: the engine's move marked and written for the player to move,
+// "考慮中" while it is worked out, everything under it as it was once the
+// next click clears it; refused outside the player's turn.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -16,34 +17,63 @@ class ﾋﾝﾄ : public ::testing::Test {
         GameFixture::setThinkTimeScale(h.game, 0.01);
     }
     int forbidden() { return h.sound.plays(h.sounds().音_禁止); }
-    // The texts where the lower player's moves are written.
-    std::vector<std::string> moveText() { return h.platform.drawn.picture()[{11, 2}].texts; }
+    bool marked(std::string_view text) {
+        for (const DrawCall& c : h.platform.drawn.marks())
+            if (c.text == text) return true;
+        return false;
+    }
+    // A square nobody stands on, to click at.
+    std::pair<int, int> emptySquare() {
+        for (int x = 1; x <= 5; ++x)
+            for (int y = 1; y <= 5; ++y)
+                if (h.state().盤[x][y] == 空桝) return {x, y};
+        return {0, 0};
+    }
     GameHarness h;
 };
 
-TEST_F(ﾋﾝﾄ, 人間の番に指し手を枠と文字で示し次のクリックで消す) {
-    h.menu(MenuItem::SENTE);
-    h.platform.drawn.clear();
-    h.key('h');
+TEST_F(ﾋﾝﾄ, 考慮中から手の印を経て次のクリックで元の絵に戻す) {
+    h.menu(MenuItem::GOTE);  // the computer's move is written and framed first
+    ASSERT_EQ(h.state().手数, 1);
+    const Picture before = h.platform.drawn.picture();
+
+    h.game.Form_KeyPress('h');
+    EXPECT_TRUE(marked("考慮中"));
+    h.settle();
+    EXPECT_FALSE(marked("考慮中"));
     EXPECT_EQ(forbidden(), 0);
 
-    // The framed pair is a legal move of the lower player.
+    // Two thick frames of their own colour round a legal move of the lower player.
+    std::vector<DrawCall> frames;
+    for (const DrawCall& c : h.platform.drawn.marks())
+        if (c.kind == DrawCall::Kind::Frame) frames.push_back(c);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_NE(frames[0].code, 白色);
+    EXPECT_GT(frames[0].lineWidth, 1);
     std::vector<Move> legal;
     generateMoves(h.state(), false, legal);
-    const Move* shown = nullptr;
-    for (const Move& mv : legal) {
-        if (h.platform.drawn.frameAt(mv.fromX, mv.fromY) == 白色 &&
-            h.platform.drawn.frameAt(mv.toX, mv.toY) == 白色)
-            shown = &mv;
-    }
-    ASSERT_NE(shown, nullptr);
-    EXPECT_FALSE(moveText().empty());
-    EXPECT_EQ(h.state().手数, 0) << "a hint plays nothing";
+    bool isLegal = false;
+    for (const Move& mv : legal)
+        isLegal = isLegal || (frames[1].x == mv.toX && frames[1].y == mv.toY);
+    EXPECT_TRUE(isLegal);
+    // Its text has a place of its own: the computer's last move stays as it was.
+    Picture now = h.platform.drawn.picture();
+    for (const auto& cell : {std::pair{-1, 6}, std::pair{11, 2}})
+        EXPECT_EQ(now[cell], before.at(cell));
+    const std::pair hintPlace{11, 4};
+    EXPECT_FALSE(now[hintPlace].texts.empty());
+    EXPECT_EQ(h.state().手数, 1) << "a hint plays nothing";
 
-    h.click(3, 3);  // an empty square: the click only clears the hint
-    EXPECT_EQ(h.platform.drawn.frameAt(shown->fromX, shown->fromY), 桝枠色);
-    EXPECT_EQ(h.platform.drawn.frameAt(shown->toX, shown->toY), 桝枠色);
-    EXPECT_TRUE(moveText().empty());
+    const auto [x, y] = emptySquare();
+    h.click(x, y);  // only clears the hint
+    EXPECT_TRUE(h.platform.drawn.marks().empty());
+    EXPECT_EQ(h.platform.drawn.picture(), before);
+
+    // A click while it is worked out cancels it, and clears "考慮中" the same way.
+    h.game.Form_KeyPress('h');
+    h.press(x, y);
+    EXPECT_TRUE(h.platform.drawn.marks().empty());
+    EXPECT_EQ(h.platform.drawn.picture(), before);
 }
 
 TEST_F(ﾋﾝﾄ, 対局外とコンピュータの番では禁止音と一言) {

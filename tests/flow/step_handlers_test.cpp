@@ -1,9 +1,11 @@
 // 戻, 進, 最初 and 反転 through the game object.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "tests/flow/record_scene.h"
+#include "tests/text/scoped_language.h"
 
 namespace tanukiban::testing {
 namespace {
@@ -90,6 +92,25 @@ TEST_F(局面移動, 戻と進は一手ずつ局面持駒時計手数手番を�
     h_.menu(MenuItem::AFTER);
     EXPECT_EQ(lastMessage(h_.platform), "進む|できません") << "the end of a game being played";
     EXPECT_EQ(playsOf(h_, ids.音_禁止), 2);
+}
+
+TEST_F(局面移動, 英語の進は取る手と打つ手を指す前の局面で書き分ける) {
+    ScopedLanguage english(text::Language::English);
+    const int n = plies();
+    for (int k = 0; k < n; ++k) h_.menu(MenuItem::REPLAY);
+    std::set<char> kinds;
+    for (int k = 1; k <= n; ++k) {
+        h_.menu(MenuItem::AFTER);
+        const MoveList& l = h_.state().手順;
+        const bool com = l.手順先駒[k] > 0;
+        const auto shown = h_.platform.drawn.textAt(com ? -1.6 : 11.4, com ? 6.4 : 2.4);
+        ASSERT_TRUE(shown && shown->text.size() == 4) << k;
+        const bool drop = l.手順元X[k] < 1 || l.手順元X[k] > 5;
+        const bool capture = game_.after[k - 1].盤[l.手順先X[k]][l.手順先Y[k]] != 空桝;
+        EXPECT_EQ(shown->text[1], drop ? '*' : capture ? 'x' : '-') << k;
+        kinds.insert(shown->text[1]);
+    }
+    EXPECT_EQ(kinds.size(), 3u) << "the game moves, captures and drops";
 }
 
 TEST_F(局面移動, 戻ってから消えた手の指し手表示は消える) {

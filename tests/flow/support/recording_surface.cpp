@@ -11,16 +11,36 @@ bool samePosition(double a, double b) {
     return std::fabs(a - b) < 1e-6;
 }
 
+void RecordingSurface::add(DrawCall call) {
+    call.mark = marking_;
+    calls.push_back(std::move(call));
+}
+
 void RecordingSurface::drawPicture(int code, double x, double y) {
-    calls.push_back({DrawCall::Kind::Picture, code, x, y, {}, {}});
+    add({DrawCall::Kind::Picture, code, x, y, {}, {}});
 }
 
 void RecordingSurface::frameCell(int colour, double x, double y) {
-    calls.push_back({DrawCall::Kind::Frame, colour, x, y, {}, {}});
+    frameCell(colour, x, y, 1);
+}
+
+void RecordingSurface::frameCell(int colour, double x, double y, int lineWidth) {
+    add({DrawCall::Kind::Frame, colour, x, y, {}, {}, lineWidth});
 }
 
 void RecordingSurface::drawText(double x, double y, std::string_view utf8, const TextStyle& style) {
-    calls.push_back({DrawCall::Kind::Text, style.colour, x, y, std::string(utf8), style});
+    add({DrawCall::Kind::Text, style.colour, x, y, std::string(utf8), style});
+}
+
+void RecordingSurface::clearMarks() {
+    std::erase_if(calls, [](const DrawCall& c) { return c.mark; });
+}
+
+std::vector<DrawCall> RecordingSurface::marks() const {
+    std::vector<DrawCall> out;
+    for (const DrawCall& c : calls)
+        if (c.mark) out.push_back(c);
+    return out;
 }
 
 void RecordingSurface::refresh() {

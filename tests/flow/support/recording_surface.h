@@ -18,6 +18,8 @@ struct DrawCall {
     double x = 0, y = 0;
     std::string text;
     TextStyle style;
+    int lineWidth = 1;  // of a frame
+    bool mark = false;  // drawn while marking, gone with the marks
 };
 
 // What one cell shows: the picture last put on it and, over that, the frame
@@ -34,8 +36,11 @@ class RecordingSurface : public Surface {
   public:
     void drawPicture(int code, double x, double y) override;
     void frameCell(int colour, double x, double y) override;
+    void frameCell(int colour, double x, double y, int lineWidth) override;
     void drawText(double x, double y, std::string_view utf8, const TextStyle& style) override;
     void refresh() override;
+    void setMarking(bool on) override { marking_ = on; }
+    void clearMarks() override;
 
     std::vector<DrawCall> calls;
     void clear() { calls.clear(); }
@@ -52,6 +57,12 @@ class RecordingSurface : public Surface {
     int count(DrawCall::Kind kind) const;
     // The final picture, cell by cell, whatever order it was drawn in.
     Picture picture() const;
+    // The marks on show.
+    std::vector<DrawCall> marks() const;
+
+  private:
+    void add(DrawCall call);
+    bool marking_ = false;
 };
 
 // The picture a whole redraw of the state draws on an empty surface.
