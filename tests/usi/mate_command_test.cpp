@@ -13,50 +13,13 @@
 #include "engine/convert.h"
 #include "engine/movegen.h"
 #include "rules/mate.h"
+#include "tests/usi/script.h"
 #include "usi/notation.h"
 #include "usi/position_text.h"
-#include "usi/session.h"
 #include "usi/words.h"
 
 namespace tanukiban::usi {
 namespace {
-
-using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
-// The answers of a session, kept for the test to wait on.
-class Answers {
-  public:
-    Answers()
-        : session_([this](std::string_view line) { keep(line); }, [] { return Clock::now(); }) {}
-
-    void send(std::string_view line) { session_.handle(line); }
-
-    std::optional<std::string> await(std::string_view prefix) {
-        std::unique_lock lock(mutex_);
-        const auto deadline = Clock::now() + 10s;
-        for (;;) {
-            for (; read_ < lines_.size(); ++read_)
-                if (lines_[read_].starts_with(prefix)) return lines_[read_++];
-            if (arrived_.wait_until(lock, deadline) == std::cv_status::timeout) return std::nullopt;
-        }
-    }
-
-  private:
-    void keep(std::string_view line) {
-        {
-            const std::lock_guard lock(mutex_);
-            lines_.emplace_back(line);
-        }
-        arrived_.notify_all();
-    }
-
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::vector<std::string> lines_;
-    std::size_t read_ = 0;
-    Session session_;  // last, so that it stops before the lines go
-};
 
 // The game's own view of the defender to move: its king attacked, and, at
 // the end of the line, mated by the game's mate test.
@@ -92,30 +55,30 @@ void expectMateLine(const std::string& sfen, const std::string& answer) {
 }
 
 TEST(UsiMate, 詰みのある局面には手順を答える) {
-    Answers a;
+    Script a;
     const std::vector<engine::Position> mates = engine::mateBenchPositions();
     ASSERT_EQ(mates.size(), 10u);
     for (const engine::Position& mate : mates) {
         const std::string sfen = formatSfen(mate);
         a.send("position sfen " + sfen);
         a.send("go mate 2000");
-        const std::optional<std::string> answer = a.await("checkmate");
+        const std::optional<std::string> answer = a.await("checkmate", 10s);
         ASSERT_TRUE(answer) << sfen;
         expectMateLine(sfen, *answer);
     }
 }
 
 TEST(UsiMate, 詰まない局面と打ち切りと不正な時間) {
-    Answers a;
+    Script a;
     a.send("position sfen 2k2/2b2/T1S2/2K2/4P b P 1");  // checks, but no mate
     a.send("go mate 2000");
-    EXPECT_EQ(a.await("checkmate"), "checkmate nomate");
+    EXPECT_EQ(a.await("checkmate", 10s), "checkmate nomate");
 
     // `stop` ends an endless search; the verdict may have come first.
     a.send("position sfen Ts1k1/5/1K3/2B1n/5 w T2pg 1");
     a.send("go mate infinite");
     a.send("stop");
-    const std::optional<std::string> stopped = a.await("checkmate");
+    const std::optional<std::string> stopped = a.await("checkmate", 10s);
     ASSERT_TRUE(stopped);
     EXPECT_TRUE(*stopped == "checkmate timeout" || *stopped == "checkmate nomate") << *stopped;
 
@@ -125,7 +88,7 @@ TEST(UsiMate, 詰まない局面と打ち切りと不正な時間) {
     // The king left en prise is taken at once.
     a.send("position sfen 2k2/2R2/5/5/2K2 b - 1");
     a.send("go mate 100");
-    EXPECT_EQ(a.await("checkmate"), "checkmate 3b3a+");
+    EXPECT_EQ(a.await("checkmate", 10s), "checkmate 3b3a+");
 }
 
 }  // namespace
