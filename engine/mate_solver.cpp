@@ -29,6 +29,15 @@ std::uint32_t remainingThreshold(std::uint32_t limit, std::uint32_t total, std::
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(t, Infinite));
 }
 
+// The attacker tries only checks; the defender every legal reply.
+void generateFor(bool attacker, const Position& pos, MoveList& moves) {
+    if (attacker) {
+        generateChecks(pos, moves);
+    } else {
+        generateMoves(pos, moves);
+    }
+}
+
 }  // namespace
 
 MateSolver::MateSolver(Clock clock, std::size_t tableMegabytes)
@@ -137,11 +146,7 @@ MateSolver::Values MateSolver::search(int ply, std::uint32_t thPn, std::uint32_t
 void MateSolver::expand(int ply, Frame& frame) {
     const bool attacker = ply % 2 == 0;
     MoveList moves;
-    if (attacker) {
-        generateChecks(pos_, moves);
-    } else {
-        generateMoves(pos_, moves);
-    }
+    generateFor(attacker, pos_, moves);
     frame.count = 0;
     for (const Move m : moves) {
         Child& child = frame.children[frame.count++];
@@ -263,11 +268,7 @@ bool MateSolver::extractLine(std::vector<Move>& line) {
 Move MateSolver::provenMove(int ply) {
     const bool attacker = ply % 2 == 0;
     MoveList moves;
-    if (attacker) {
-        generateChecks(pos_, moves);
-    } else {
-        generateMoves(pos_, moves);
-    }
+    generateFor(attacker, pos_, moves);
     Move chosen;
     int chosenLength = 0;
     for (const Move m : moves) {
@@ -317,11 +318,7 @@ std::uint16_t MateSolver::provenLength(int ply) {
     if (const auto known = lengths_.find(key); known != lengths_.end()) return known->second;
     if (ply > MaxPlies || ++lengthVisits_ > kVisits) return stored;
     MoveList moves;
-    if (attacker) {
-        generateChecks(pos_, moves);
-    } else {
-        generateMoves(pos_, moves);
-    }
+    generateFor(attacker, pos_, moves);
     int length = attacker ? kNone : 0;
     for (const Move m : moves) {
         pos_.make(m);
