@@ -1,14 +1,29 @@
 // Game control: the 対局 menu.
+#include <string>
+#include <string_view>
+
 #include "flow/drawing.h"
 #include "flow/game.h"
+#include "flow/sfen_exchange.h"
 
 namespace tanukiban {
 
 namespace {
 
-// A game counts as new before its first ply.
+// A game counts as new before its first ply. One from a pasted position has
+// its side to move once started, which a later start keeps.
 bool isNewGame(const GameState& s) {
-    return s.手番 == 手番なし || s.手数 == 0;
+    return s.手番 == 手番なし || (s.手数 == 0 && !s.pastedPosition);
+}
+
+bool startsFromPaste(const GameState& s) {
+    return s.手番 == 手番なし && s.pastedPosition;
+}
+
+// 先手 and 後手 say who moves first from the initial position; a pasted
+// one has its own side to move, which the message names.
+std::string pastedStartText(std::string_view turn) {
+    return "貼付けた局面の手番で始めます。" + std::string(turn);
 }
 
 }  // namespace
@@ -30,7 +45,11 @@ void Game::START_Click() {
     // or 反転), so stepping forward must not bring them back; a loaded record
     // stays in force and keeps its plies.
     if (state_.棋譜モード != OK) state_.手順最大数 = state_.手順数;
-    if (isNewGame(state_)) {
+    if (startsFromPaste(state_)) {
+        startPastedGame(state_);
+        platform_.showMessage(
+            pastedStartText(state_.手番 == 先手 ? "先手の番です" : "後手の番です"), " ");
+    } else if (isNewGame(state_)) {
         state_.手番MAN = 先手;
         state_.手番COM = 後手;
         state_.手番 = 先手;
@@ -56,7 +75,23 @@ void Game::enterComputerGame(bool startClockNow) {
     startClockIfShown();
 }
 
+void Game::startComputerGameFromPaste() {
+    enterComputerGame(true);
+    startPastedGame(state_);
+    if (state_.手番 == state_.手番COM) {
+        platform_.showMessage(pastedStartText("COMの番です"), " ");
+        com_ban();
+        return;
+    }
+    platform_.showMessage(pastedStartText("MANの番です"), " ");
+    state_.局面変更 = NG;
+}
+
 void Game::SENTE_Click() {
+    if (startsFromPaste(state_)) {
+        startComputerGameFromPaste();
+        return;
+    }
     enterComputerGame(true);
 
     if (isNewGame(state_)) {
@@ -77,6 +112,10 @@ void Game::SENTE_Click() {
 }
 
 void Game::GOTE_Click() {
+    if (startsFromPaste(state_)) {
+        startComputerGameFromPaste();
+        return;
+    }
     // The clock's start is left to the computer's turn or to the human's resume.
     enterComputerGame(false);
 

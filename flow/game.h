@@ -99,6 +99,8 @@ class Game {
     void GOTE_Click();
     void OWARI_Click();
     void enterComputerGame(bool startClockNow);
+    // 先手 and 後手 alike: the pasted position's side to move begins.
+    void startComputerGameFromPaste();
     void chooseLevel(int level);
     void レベル_設定(int IN_LEVEL);
 

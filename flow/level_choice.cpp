@@ -34,7 +34,8 @@ void Game::think(players::Player& player, players::Turn turn, engine::Millisecon
     players::Budget budget;
     budget.limits.deadline =
         std::chrono::steady_clock::now() + std::max(scaled, engine::Milliseconds(1));
-    budget.limits.pliesToDraw = 手順上限 - state_.手数;
+    // The game is drawn when its move list is full, whatever its move count.
+    budget.limits.pliesToDraw = 手順上限 - state_.手順数;
     waiting_ = state;
     const int ticket = ++thinking_;
     // The answer comes on the thinker's thread and is posted on to the window's.

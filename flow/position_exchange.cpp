@@ -35,13 +35,13 @@ void Game::PASTE_SFEN_Click() {
         showNotice(*refusal);
         return;
     }
-    const std::optional<engine::Position> pos = readPastedPosition(platform_.clipboardText());
-    if (!pos) {
+    const std::optional<PastedPosition> pasted = readPastedPosition(platform_.clipboardText());
+    if (!pasted) {
         showNotice(notices::kCannotReadPosition);
         return;
     }
     // As 最初 does, with the pasted position where the initial one would stand.
-    applyPastedPosition(state_, *pos);
+    applyPastedPosition(state_, *pasted);
     pickUp_.選択中 = 0;
     表示秒 = 0;
     platform_.setClockTimer(false);

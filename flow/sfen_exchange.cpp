@@ -93,10 +93,14 @@ std::optional<GameText> gameSoFarText(const GameState& s) {
     return game;
 }
 
-std::optional<engine::Position> readPastedPosition(std::string_view text) {
+std::optional<PastedPosition> readPastedPosition(std::string_view text) {
+    // The largest move number the reader takes, so that a copy reads back.
+    constexpr int kMostPlies = 999999 - 1;
     const std::optional<usi::PositionText> read = usi::readPosition(text);
     if (!read || !withinMaterial(read->current)) return std::nullopt;
-    return read->current;
+    const int plies = read->startPly + static_cast<int>(read->moves.size());
+    if (plies > kMostPlies) return std::nullopt;
+    return PastedPosition{read->current, plies};
 }
 
 std::optional<Notice> pasteRefusal(const GameState& s) {
@@ -106,13 +110,23 @@ std::optional<Notice> pasteRefusal(const GameState& s) {
     return std::nullopt;
 }
 
-void applyPastedPosition(GameState& s, const engine::Position& pos) {
+void applyPastedPosition(GameState& s, const PastedPosition& pasted) {
+    const engine::Position& pos = pasted.position;
     初期設定(s);
     engine::writeToGame(pos, s);
     s.手番 = 手番なし;
     s.手順最大数 = 0;
-    s.pastedPosition = !isInitial(pos);
+    s.手数 = pasted.plies;
     s.upperToMoveAtRest = pos.sideToMove() == engine::Upper;
+    // A record file holds no position, side to move or move number: only the
+    // very start of a game may be written.
+    s.pastedPosition = !isInitial(pos) || s.upperToMoveAtRest || pasted.plies > 0;
+}
+
+void startPastedGame(GameState& s) {
+    s.手番MAN = 先手;
+    s.手番COM = 後手;
+    s.手番 = s.upperToMoveAtRest ? 後手 : 先手;
 }
 
 }  // namespace tanukiban

@@ -32,16 +32,26 @@ std::optional<GameText> gameSoFarText(const GameState& s);
 
 // The position a pasted text ends at (see usi::readPosition for the forms),
 // or nothing when it is not a position of this game: malformed, not one king
-// a side, or more pieces of a pair than the initial position and the largest
-// handicap hold together.
-std::optional<engine::Position> readPastedPosition(std::string_view text);
+// a side, more pieces of a pair than the initial position and the largest
+// handicap hold together, or a move number past the largest one read.
+struct PastedPosition {
+    engine::Position position;
+    int plies = 0;  // played before it: its move number − 1
+};
+std::optional<PastedPosition> readPastedPosition(std::string_view text);
 
 // Why a paste is refused in this state: a record is loaded or a game runs.
 std::optional<Notice> pasteRefusal(const GameState& s);
 
 // The state as after 最初, with the pasted position on the board and in the
-// hands and no game running.
-void applyPastedPosition(GameState& s, const engine::Position& pos);
+// hands, its side to move and move count kept for the game started from it,
+// and no game running.
+void applyPastedPosition(GameState& s, const PastedPosition& pasted);
+
+// The sides of a game started at rest on a pasted position, against the
+// computer too: the lower side is 先手 and the upper 後手, as the text names
+// them, and the side to move begins.
+void startPastedGame(GameState& s);
 
 namespace notices {
 inline constexpr Notice kCannotReadPosition{"局面を読み取れません", "貼付", true};

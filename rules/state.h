@@ -52,9 +52,10 @@ struct GameState {
     int ハンデ設定済 = NG;
     int 局面変更 = NG;
     int 勝者 = 手番なし;
-    // A position other than the initial one was pasted: like a handicap, it
-    // keeps the game out of record files and the handicap ladder off until
-    // 初期設定.
+    // A position other than the start of a game (the initial one, the lower
+    // side to move, move 1) was pasted: like a handicap, it keeps the game
+    // out of record files and the handicap ladder off until 初期設定, and a
+    // game started from it begins with its side to move.
     bool pastedPosition = false;
     // While no game runs, the shown position gives the move to the upper side
     // (as a pasted position may); the lower side otherwise.

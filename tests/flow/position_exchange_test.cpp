@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "tests/flow/record_scene.h"
 
@@ -90,28 +92,82 @@ TEST(局面の貼付, 自玉を取られる手の前で棋譜の写しは止ま�
               "position sfen pgkst/5/5/5/TSKGP w - 1 moves 4a5b+ 5e5d+ 3a3b 5d5c+ 5b4d+");
 }
 
-TEST(局面の貼付, 対局は貼り付けた局面から始まり棋譜もそこから写る) {
+TEST(局面の貼付, 貼り付けた局面はそのまま写り読み方の違いは揃う) {
     GameHarness h;
     h.start();
-    h.platform.clipboard = "\n  Position StartPos Moves 1e1d+ \r\n";
-    h.menu(MenuItem::PASTE_SFEN);
-    EXPECT_EQ(h.state().盤[5][4], 飛MAN);
-    EXPECT_EQ(h.state().盤[5][5], 空桝);
-    h.menu(MenuItem::COPY_SFEN);
-    EXPECT_EQ(h.platform.clipboard, "pgkst/5/5/4R/TSKG1 w - 1");
+    for (const auto& [pasted, copied] : {
+             std::pair{"\n  Position StartPos Moves 1e1d+ \r\n", "pgkst/5/5/4R/TSKG1 w - 2"},
+             std::pair{"pgkst/5/5/4R/TSKG1 w - 2", "pgkst/5/5/4R/TSKG1 w - 2"},
+             std::pair{"2k2/5/5/5/2K2 b PGSTptgs 1", "2k2/5/5/5/2K2 b TGSPtgsp 1"},
+             std::pair{"sfen pgkst/5/5/5/TSKGP b - 600 moves 1e1d+", "pgkst/5/5/4R/TSKG1 w - 601"},
+         }) {
+        h.menu(MenuItem::CANCEL);
+        h.platform.clipboard = pasted;
+        h.menu(MenuItem::PASTE_SFEN);
+        h.menu(MenuItem::COPY_SFEN);
+        EXPECT_EQ(h.platform.clipboard, copied) << pasted;
+    }
+    EXPECT_TRUE(h.platform.messages.empty());
+}
 
-    // スタート gives the first move to the lower side, as from any position.
+TEST(局面の貼付, 二人の対局は貼り付けた局面の手番から始まり手数も棋譜もそこから続く) {
+    GameHarness h;
+    h.start();
+    h.platform.clipboard = "pgkst/5/5/4R/TSKG1 w - 2";
+    h.menu(MenuItem::PASTE_SFEN);
     h.menu(MenuItem::START);
-    h.click(3, 5);
-    h.click(3, 4);
+    EXPECT_EQ(lastMessage(h.platform), " |貼付けた局面の手番で始めます。後手の番です");
+    h.click(3, 1);
+    h.click(3, 2);
+    EXPECT_EQ(h.state().盤[3][2], 王COM) << "the upper side moves first";
+    const std::optional<DrawCall> count = h.platform.drawn.textAt(11.3, 3.4);
+    ASSERT_TRUE(count.has_value());
+    EXPECT_EQ(count->text, "2");
     h.menu(MenuItem::COPY_KIFU);
-    EXPECT_EQ(h.platform.clipboard, "position sfen pgkst/5/5/4R/TSKG1 b - 1 moves 3e3d");
+    EXPECT_EQ(h.platform.clipboard, "position sfen pgkst/5/5/4R/TSKG1 w - 2 moves 3a3b");
+    h.menu(MenuItem::COPY_SFEN);
+    EXPECT_EQ(h.platform.clipboard, "pg1st/2k2/5/4R/TSKG1 b - 3");
+
     // A flip gives up the move list: the game then starts from the flipped board.
     h.menu(MenuItem::REVERSE);
     h.menu(MenuItem::COPY_SFEN);
     const std::string flipped = h.platform.clipboard;
     h.menu(MenuItem::COPY_KIFU);
     EXPECT_EQ(h.platform.clipboard, "position sfen " + flipped);
+}
+
+TEST(局面の貼付, 対COMは先手でも後手でも貼り付けた局面の手番から始まる) {
+    for (const MenuItem side : {MenuItem::SENTE, MenuItem::GOTE}) {
+        GameHarness h;
+        h.start();
+        h.platform.clipboard = "pgkst/5/5/4R/TSKG1 w - 2";
+        h.menu(MenuItem::PASTE_SFEN);
+        h.menu(side);
+        EXPECT_EQ(h.platform.messages.at(0).text, "貼付けた局面の手番で始めます。COMの番です");
+        ASSERT_EQ(h.state().手順数, 1);
+        EXPECT_TRUE(isCom(h.state().手順.手順元駒[1]));
+        EXPECT_EQ(GameFixture::turnState(h.game), TurnState::HumanToMove);
+
+        h.menu(MenuItem::CANCEL);
+        h.platform.clipboard = "pgkst/5/5/4R/TSKG1 b - 3";
+        h.menu(MenuItem::PASTE_SFEN);
+        h.menu(side);
+        EXPECT_EQ(lastMessage(h.platform), " |貼付けた局面の手番で始めます。MANの番です");
+        EXPECT_EQ(h.state().手順数, 0);
+        EXPECT_EQ(GameFixture::turnState(h.game), TurnState::HumanToMove);
+    }
+}
+
+TEST(局面の貼付, 手数の大きな局面でも探索は詰みを逃さない) {
+    GameHarness h;
+    h.start();
+    GameFixture::setThinkTimeScale(h.game, 0.05);
+    h.menu(MenuItem::LEVEL4);
+    // Past the game's 500 plies: only the move list's length draws a game.
+    h.platform.clipboard = "p1k2/1nb1G/3t1/1B3/TK2P w - 600";
+    h.menu(MenuItem::PASTE_SFEN);
+    h.menu(MenuItem::SENTE);
+    EXPECT_EQ(lastMessage(h.platform), "詰め ?|よし！!");
 }
 
 TEST(局面の貼付, 読めない局面は断り何も変えない) {
@@ -162,6 +218,14 @@ TEST(局面の貼付, 初期局面でない貼付の後は棋譜を書き込め�
     EXPECT_EQ(h.state().ハンデ設定済, NG);
     h.menu(MenuItem::KIFU_WRITE);
     EXPECT_TRUE(h.platform.panel.writePanelVisible);
+
+    // A record file would lose the side to move: the upper side's game on the initial board.
+    h.menu(MenuItem::CANCEL);
+    h.platform.clipboard = "position sfen pgkst/5/5/5/TSKGP w - 1";
+    h.menu(MenuItem::PASTE_SFEN);
+    h.menu(MenuItem::KIFU_WRITE);
+    EXPECT_EQ(lastMessage(h.platform),
+              "棋譜書込|貼付けた局面からは書き込みできません(初期局面から始めた対局のみ)");
 }
 
 }  // namespace
