@@ -50,18 +50,6 @@ Move turnedBack(const ChosenMove& c) {
 
 }  // namespace
 
-GameState turnedAbout(const GameState& from) {
-    GameState to;
-    for (int x = 1; x <= 5; ++x) {
-        for (int y = 1; y <= 5; ++y) to.盤[6 - x][6 - y] = -from.盤[x][y];
-    }
-    to.持駒MAN = from.持駒COM;
-    to.持駒COM = from.持駒MAN;
-    to.持駒数MAN = from.持駒数COM;
-    to.持駒数COM = from.持駒数MAN;
-    return to;
-}
-
 Answer OnePlyPlayer::choose(const Turn& turn, const Budget& /*budget*/) {
     return manner_ == Manner::Game ? gameChoice(turn) : legalChoice(turn);
 }

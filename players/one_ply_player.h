@@ -9,11 +9,6 @@
 
 namespace tanukiban::players {
 
-// The game's board and hands turned half round, every piece changing side,
-// as the board flip does: the lower side's position as this player sees it.
-// Nothing else of the game is kept.
-GameState turnedAbout(const GameState& from);
-
 class OnePlyPlayer : public Player {
   public:
     enum class Manner {

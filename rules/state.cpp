@@ -85,4 +85,16 @@ bool 手順保存(GameState& s, const Ply& ply) {
     return true;
 }
 
+GameState turnedAbout(const GameState& from) {
+    GameState to;
+    for (int x = 1; x <= 5; ++x) {
+        for (int y = 1; y <= 5; ++y) to.盤[6 - x][6 - y] = -from.盤[x][y];
+    }
+    to.持駒MAN = from.持駒COM;
+    to.持駒COM = from.持駒MAN;
+    to.持駒数MAN = from.持駒数COM;
+    to.持駒数COM = from.持駒数MAN;
+    return to;
+}
+
 }  // namespace tanukiban

@@ -91,6 +91,11 @@ using BoardRows = int[5][5];
 // A position of the given board and hands, with the hand totals summed.
 GameState positionFromRows(const BoardRows& rows, const Hand& man = {}, const Hand& com = {});
 
+// The board and hands turned half round, every piece changing side, as the
+// board flip does: the lower side's position as the upper side sees it.
+// Nothing else of the game is kept.
+GameState turnedAbout(const GameState& from);
+
 // Appends one ply; the destination must still hold what is captured.
 // Returns false, storing nothing, when the list already holds 500 plies.
 bool 手順保存(GameState& s, const Ply& ply);

@@ -9,18 +9,6 @@ namespace {
 
 using testing::position;
 
-// The same position turned half round with the sides exchanged.
-GameState turned(const GameState& s) {
-    GameState t;
-    for (int x = 1; x <= 5; ++x)
-        for (int y = 1; y <= 5; ++y) t.盤[6 - x][6 - y] = -s.盤[x][y];
-    t.持駒MAN = s.持駒COM;
-    t.持駒COM = s.持駒MAN;
-    t.持駒数MAN = s.持駒数COM;
-    t.持駒数COM = s.持駒数MAN;
-    return t;
-}
-
 int manMated(GameState s) {
     InfluenceMaps m;
     勢力調査(s, m);
@@ -41,7 +29,7 @@ void give(GameState& s, int pair, int count = 1) {
 // Each case is checked for the lower king and, turned round, for the upper.
 void expectBoth(const GameState& s, int expected) {
     EXPECT_EQ(manMated(s), expected);
-    EXPECT_EQ(comMated(turned(s)), expected);
+    EXPECT_EQ(comMated(turnedAbout(s)), expected);
 }
 
 TEST(詰め, 王手でなければ詰みではない) {
@@ -110,12 +98,12 @@ TEST(詰め, ピンされた駒で王手の駒を取っても応手にならな�
 }
 
 TEST(詰め, 詰めかCOMは実際の局面の図を残し盤を戻す) {
-    GameState s = turned(position({{3, 5, 王MAN},
-                                   {3, 4, 金MAN},
-                                   {3, 1, 飛COM},
-                                   {4, 4, 金COM},
-                                   {4, 3, 歩COM},
-                                   {2, 1, 香COM}}));
+    GameState s = turnedAbout(position({{3, 5, 王MAN},
+                                        {3, 4, 金MAN},
+                                        {3, 1, 飛COM},
+                                        {4, 4, 金COM},
+                                        {4, 3, 歩COM},
+                                        {2, 1, 香COM}}));
     InfluenceMaps m;
     勢力調査(s, m);
     const Grid board = s.盤;

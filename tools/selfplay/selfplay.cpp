@@ -165,7 +165,7 @@ class Game {
     // that player saw it (turned half round for the lower side).
     void checkChosen(bool upper, const Move& m) {
         if (upper) return checkChosen(s_, chosenOf(m));
-        const GameState turned = players::turnedAbout(s_);
+        const GameState turned = turnedAbout(s_);
         const int column = m.fromX == 自持盤X1 ? 敵持盤X1 : 敵持盤X2;
         const Move seen =
             isManStand(m.fromX)
