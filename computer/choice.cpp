@@ -17,7 +17,7 @@ constexpr Score kMateFound = Score::points(9998);
 
 }  // namespace
 
-void prepareComputerTurn(GameState& s, InfluenceMaps& m, ComputerWork& w) {
+void prepareComputerTurn(GamePosition& s, InfluenceMaps& m, ComputerWork& w) {
     w.最高点 = kNothingYet;
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -28,11 +28,11 @@ void prepareComputerTurn(GameState& s, InfluenceMaps& m, ComputerWork& w) {
     // The maps may describe an older position (after stepping through a
     // record, or when the computer opens the game), so survey before
     // counting the escape squares.
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     w.前逃道数MAN = 調査_自王逃道(s, m, w.逃道MAN);
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     調査_持角狙座標(s, m, w.持角狙座標MAN);
-    w.移動不可COM有 = 調査_移動不可駒(s, w.移動不可MAN);
+    w.移動不可COM有 = 調査_移動不可駒(s, m.kings, w.移動不可MAN);
     w.前持駒数COM = s.持駒数COM;
     w.前勢力MAN = m.勢力MAN;
     w.前勢力COM = m.勢力COM;
@@ -44,9 +44,9 @@ namespace {
 
 class Scan {
   public:
-    Scan(GameState& s, InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
+    Scan(GamePosition& s, int level, InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
          const ChoiceHooks& hooks)
-        : s_(s), m_(m), w_(w), random_(random), hooks_(hooks) {}
+        : s_(s), level_(level), m_(m), w_(w), random_(random), hooks_(hooks), kings_(m.kings) {}
 
     std::optional<ChosenMove> run() {
         if (!boardMoves() && w_.前持駒数COM > 0) drops();
@@ -71,12 +71,14 @@ class Scan {
                         const int piece = s_.盤[x][y];
                         if (移動チェック(s_.盤, x, y, tx, ty, piece) != OK) continue;
                         w_.候補駒 = piece;
-                        w_.元王距離 = std::max(std::abs(s_.王X_MAN - x), std::abs(s_.王Y_MAN - y));
+                        w_.元王距離 =
+                            std::max(std::abs(kings_.王X_MAN - x), std::abs(kings_.王Y_MAN - y));
                         const int taken = s_.盤[tx][ty];
                         s_.盤[x][y] = 空桝;
                         s_.盤[tx][ty] = piece;
-                        勢力調査(s_, m_);
-                        const Score score = 盤評価(s_, m_, w_, random_, taken, piece, x, y, tx, ty);
+                        勢力調査(s_.盤, m_);
+                        const Score score =
+                            盤評価(s_, level_, m_, w_, random_, taken, piece, x, y, tx, ty);
                         s_.盤[tx][ty] = taken;
                         s_.盤[x][y] = piece;
                         if (consider(x, y, tx, ty, piece, score) && taken == 王MAN) return true;
@@ -100,9 +102,9 @@ class Scan {
                     for (int ty = 1; ty <= 5; ++ty) {
                         if (移動チェック(s_.盤, column, pair, tx, ty, piece) != OK) continue;
                         s_.盤[tx][ty] = piece;
-                        勢力調査(s_, m_);
+                        勢力調査(s_.盤, m_);
                         const Score score =
-                            盤評価(s_, m_, w_, random_, 空桝, piece, column, pair, tx, ty);
+                            盤評価(s_, level_, m_, w_, random_, 空桝, piece, column, pair, tx, ty);
                         s_.盤[tx][ty] = 空桝;
                         if (consider(column, pair, tx, ty, piece, score) && w_.最高点 >= kMateFound)
                             return;
@@ -122,20 +124,24 @@ class Scan {
         return true;
     }
 
-    GameState& s_;
+    GamePosition& s_;
+    const int level_;
     InfluenceMaps& m_;
     ComputerWork& w_;
     RandomSequence* random_;
     const ChoiceHooks& hooks_;
+    // Where the kings stand before the move.
+    const KingSquares kings_;
     std::optional<ChosenMove> best_;
 };
 
 }  // namespace
 
-std::optional<ChosenMove> chooseComputerMove(GameState& s, InfluenceMaps& m, ComputerWork& w,
-                                             RandomSequence* random, const ChoiceHooks& hooks) {
+std::optional<ChosenMove> chooseComputerMove(GamePosition& s, int level, InfluenceMaps& m,
+                                             ComputerWork& w, RandomSequence* random,
+                                             const ChoiceHooks& hooks) {
     prepareComputerTurn(s, m, w);
-    return Scan(s, m, w, random, hooks).run();
+    return Scan(s, level, m, w, random, hooks).run();
 }
 
 }  // namespace tanukiban

@@ -38,14 +38,15 @@ struct ChoiceHooks {
 
 // The copies and probes of the position before the move, taken at the start
 // of the choice; exposed for tests that score single candidates.
-void prepareComputerTurn(GameState& s, InfluenceMaps& m, ComputerWork& w);
+void prepareComputerTurn(GamePosition& s, InfluenceMaps& m, ComputerWork& w);
 
-// Chooses the upper side's move at s.COMレベル. The board, the hands and
+// Chooses the upper side's move at the level (1..3). The board, the hands and
 // the influence maps' meaning are left as found (the maps describe the last
 // candidate tried); w keeps the copies of the position before the move.
 // Returns nothing when there is no candidate at all. `random` may be null:
 // pawn moves then get no random fraction.
-std::optional<ChosenMove> chooseComputerMove(GameState& s, InfluenceMaps& m, ComputerWork& w,
-                                             RandomSequence* random, const ChoiceHooks& hooks = {});
+std::optional<ChosenMove> chooseComputerMove(GamePosition& s, int level, InfluenceMaps& m,
+                                             ComputerWork& w, RandomSequence* random,
+                                             const ChoiceHooks& hooks = {});
 
 }  // namespace tanukiban

@@ -16,7 +16,7 @@ constexpr int pts(int whole) {
 
 class DangerScan {
   public:
-    DangerScan(const GameState& s, const InfluenceMaps& m, const ComputerWork& w, int piece,
+    DangerScan(const GamePosition& s, const InfluenceMaps& m, const ComputerWork& w, int piece,
                int toX, int toY)
         : s_(s), b_(s.盤), m_(m), w_(w), piece_(piece), toX_(toX), toY_(toY) {}
 
@@ -47,7 +47,7 @@ class DangerScan {
         const int man = m_.勢力MAN[x][y];
         const int com = m_.勢力COM[x][y];
         if (man > 0) {
-            if (std::abs(x - s_.王X_COM) < 2 && std::abs(y - s_.王Y_COM) < 2) {
+            if (std::abs(x - m_.kings.王X_COM) < 2 && std::abs(y - m_.kings.王Y_COM) < 2) {
                 score_ -= 5 * man;
                 if (com == 1 && man > 1) score_ -= pts(10);
                 if (humanHoldsKnightOrSilverPair()) score_ -= pts(10);
@@ -135,7 +135,8 @@ class DangerScan {
         if (w_.前勢力COM[x][y] == 0 && defended(x, y)) {
             if (y > 2 && h == 桂MAN && b_[x][y - 1] == 銀COM && m_.勢力MAN[x][y - 1] == 0)
                 score_ += pts(1);
-            if (std::abs(x - s_.王X_COM) < 3 && std::abs(y - s_.王Y_COM) < 3) score_ += pts(15);
+            if (std::abs(x - m_.kings.王X_COM) < 3 && std::abs(y - m_.kings.王Y_COM) < 3)
+                score_ += pts(15);
         }
         if (h == 桂MAN && y == 5 && b_[x][1] >= 銀COM) {
             // The knight's jump squares that nothing of ours covers.
@@ -144,7 +145,7 @@ class DangerScan {
                 const int t = b_[jx][3];
                 if ((t == 空桝 || t >= 歩COM) && m_.勢力COM[jx][3] == 0) score_ -= pts(1);
             }
-        } else if ((h == 飛MAN || h == 香MAN) && x == s_.王X_COM) {
+        } else if ((h == 飛MAN || h == 香MAN) && x == m_.kings.王X_COM) {
             score_ -= pts(1);
         }
         if (m_.勢力MAN[toX_][toY_] == 0 && (m_.勢力MAN[x][y] == 0 || h == 王MAN) &&
@@ -155,7 +156,7 @@ class DangerScan {
         }
     }
 
-    const GameState& s_;
+    const GamePosition& s_;
     const Grid& b_;
     const InfluenceMaps& m_;
     const ComputerWork& w_;
@@ -167,12 +168,12 @@ class DangerScan {
 
 }  // namespace
 
-int 盤評価_COM危険座標(const GameState& s, const InfluenceMaps& m, const ComputerWork& w,
+int 盤評価_COM危険座標(const GamePosition& s, const InfluenceMaps& m, const ComputerWork& w,
                        int 移動駒, int COM移動先X, int COM移動先Y) {
     return DangerScan(s, m, w, 移動駒, COM移動先X, COM移動先Y).run();
 }
 
-int 盤評価_自角注意_COM(const GameState& s, const ComputerWork& w, int 移動元X, int 移動元Y,
+int 盤評価_自角注意_COM(const GamePosition& s, const ComputerWork& w, int 移動元X, int 移動元Y,
                         int 移動駒) {
     for (int a = 1; a <= 5; ++a) {
         for (int b = 1; b <= 5; ++b) {

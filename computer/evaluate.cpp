@@ -18,9 +18,11 @@ constexpr int pts(int whole) {
 
 class Evaluation {
   public:
-    Evaluation(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
-               int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y)
+    Evaluation(GamePosition& s, int level, const InfluenceMaps& m, ComputerWork& w,
+               RandomSequence* random, int 取得駒, int 移動駒, int 移動元X, int 移動元Y,
+               int 移動先X, int 移動先Y)
         : s_(s),
+          level_(level),
           b_(s.盤),
           m_(m),
           w_(w),
@@ -31,15 +33,15 @@ class Evaluation {
           oy_(移動元Y),
           dx_(移動先X),
           dy_(移動先Y),
-          kx_(s.王X_MAN),
-          ky_(s.王Y_MAN),
+          kx_(m.kings.王X_MAN),
+          ky_(m.kings.王Y_MAN),
           drop_(移動元X < 0),
-          distX_(std::abs(移動先X - s.王X_MAN)),
-          distY_(std::abs(移動先Y - s.王Y_MAN)) {}
+          distX_(std::abs(移動先X - m.kings.王X_MAN)),
+          distY_(std::abs(移動先Y - m.kings.王Y_MAN)) {}
 
     Score run() {
         if (taken_ == 王MAN) return Score::points(9999);
-        if (m_.勢力MAN[s_.王X_COM][s_.王Y_COM] >= 1) return Score::points(-9998);
+        if (m_.勢力MAN[m_.kings.王X_COM][m_.kings.王Y_COM] >= 1) return Score::points(-9998);
         if (givesCheck()) {
             if (詰めかMAN(s_, m_) == OK) return Score::points(piece_ == 歩COM ? -9998 : 9998);
             if (piece_ == 桂COM && 調査_移動可場所数(s_, m_, kx_, ky_, 王MAN) == 0) {
@@ -50,7 +52,7 @@ class Evaluation {
         }
         if (drop_) score_ -= pts(5);
         score_ += 盤評価_COM危険座標(s_, m_, w_, piece_, dx_, dy_);
-        if (s_.COMレベル < 2) return result();
+        if (level_ < 2) return result();
 
         approach();
         pinnedAttacker();
@@ -60,7 +62,7 @@ class Evaluation {
             score_ -= 1;
         }
         quietOrCapture();
-        if (s_.COMレベル != 3) return result();
+        if (level_ != 3) return result();
 
         pieceTerms();
         return result();
@@ -311,7 +313,8 @@ class Evaluation {
         }
     }
 
-    GameState& s_;
+    GamePosition& s_;
+    int level_;
     const Grid& b_;
     const InfluenceMaps& m_;
     ComputerWork& w_;
@@ -325,9 +328,11 @@ class Evaluation {
 
 }  // namespace
 
-Score 盤評価(GameState& s, const InfluenceMaps& m, ComputerWork& w, RandomSequence* random,
-             int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
-    return Evaluation(s, m, w, random, 取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y).run();
+Score 盤評価(GamePosition& s, int level, const InfluenceMaps& m, ComputerWork& w,
+             RandomSequence* random, int 取得駒, int 移動駒, int 移動元X, int 移動元Y, int 移動先X,
+             int 移動先Y) {
+    return Evaluation(s, level, m, w, random, 取得駒, 移動駒, 移動元X, 移動元Y, 移動先X, 移動先Y)
+        .run();
 }
 
 }  // namespace tanukiban

@@ -6,7 +6,7 @@
 
 namespace tanukiban {
 
-int 調査_移動可場所数(const GameState& s, const InfluenceMaps& m, int 移動元X, int 移動元Y,
+int 調査_移動可場所数(const GamePosition& s, const InfluenceMaps& m, int 移動元X, int 移動元Y,
                       int 移動駒) {
     const Grid& enemy = 移動駒 >= 歩COM ? m.勢力MAN : m.勢力COM;
     int count = 0;
@@ -42,15 +42,17 @@ int 調査_周辺状況(const Grid& 盤, int 移動先X, int 移動先Y) {
     return result;
 }
 
-void 調査_持角狙座標(const GameState& s, const InfluenceMaps& m, Grid& 持角狙座標MAN) {
+void 調査_持角狙座標(const GamePosition& s, const InfluenceMaps& m, Grid& 持角狙座標MAN) {
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
             持角狙座標MAN[x][y] = 0;
             if (s.盤[x][y] != 空桝) continue;
             const int guards = m.勢力COM[x][y];
-            const bool poorlyGuarded = guards == 0 || (guards == 1 && std::abs(x - s.王X_COM) < 2 &&
-                                                       std::abs(y - s.王Y_COM) < 2);
-            if (poorlyGuarded && 移動チェック(s.盤, x, y, s.王X_COM, s.王Y_COM, 角MAN) == OK) {
+            const bool poorlyGuarded =
+                guards == 0 || (guards == 1 && std::abs(x - m.kings.王X_COM) < 2 &&
+                                std::abs(y - m.kings.王Y_COM) < 2);
+            if (poorlyGuarded &&
+                移動チェック(s.盤, x, y, m.kings.王X_COM, m.kings.王Y_COM, 角MAN) == OK) {
                 持角狙座標MAN[x][y] = 1;
             }
         }
@@ -70,7 +72,7 @@ bool isSlider(int code, bool com) {
 
 }  // namespace
 
-int 調査_移動不可駒(const GameState& s, Grid& 移動不可MAN) {
+int 調査_移動不可駒(const GamePosition& s, const KingSquares& k, Grid& 移動不可MAN) {
     // Lifting a piece never moves an enemy slider, so they are listed once.
     Slider comSliders[25], manSliders[25];
     int comCount = 0, manCount = 0;
@@ -93,14 +95,14 @@ int 調査_移動不可駒(const GameState& s, Grid& 移動不可MAN) {
             if (c <= 歩MAN) {
                 for (int i = 0; i < comCount; ++i) {
                     const Slider& p = comSliders[i];
-                    if (移動チェック(board, p.x, p.y, s.王X_MAN, s.王Y_MAN, p.code) == OK) {
+                    if (移動チェック(board, p.x, p.y, k.王X_MAN, k.王Y_MAN, p.code) == OK) {
                         移動不可MAN[x][y] = 1;
                     }
                 }
             } else if (c >= 歩COM) {
                 for (int i = 0; i < manCount; ++i) {
                     const Slider& p = manSliders[i];
-                    if (移動チェック(board, p.x, p.y, s.王X_COM, s.王Y_COM, p.code) == OK) {
+                    if (移動チェック(board, p.x, p.y, k.王X_COM, k.王Y_COM, p.code) == OK) {
                         comPinned = OK;
                     }
                 }

@@ -7,7 +7,7 @@ namespace tanukiban {
 
 // Squares the piece could reach from the given square (as if it stood there)
 // that the other side does not attack.
-int 調査_移動可場所数(const GameState& s, const InfluenceMaps& m, int 移動元X, int 移動元Y,
+int 調査_移動可場所数(const GamePosition& s, const InfluenceMaps& m, int 移動元X, int 移動元Y,
                       int 移動駒);
 
 // OK when a lower lance or rook further down the column would reach the
@@ -19,10 +19,10 @@ int 調査_周辺状況(const Grid& 盤, int 移動先X, int 移動先Y);
 
 // Marks the empty, poorly guarded squares from which a lower bishop would
 // attack the upper king.
-void 調査_持角狙座標(const GameState& s, const InfluenceMaps& m, Grid& 持角狙座標MAN);
+void 調査_持角狙座標(const GamePosition& s, const InfluenceMaps& m, Grid& 持角狙座標MAN);
 
 // Marks the lower pieces pinned to their king by an upper lance, bishop or
 // rook; the result is OK when some upper piece is pinned likewise.
-int 調査_移動不可駒(const GameState& s, Grid& 移動不可MAN);
+int 調査_移動不可駒(const GamePosition& s, const KingSquares& k, Grid& 移動不可MAN);
 
 }  // namespace tanukiban

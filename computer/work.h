@@ -2,7 +2,7 @@
 // The maps and values the computer keeps between the start of its turn and
 // the scoring of each candidate.
 #include "computer/score.h"
-#include "rules/state.h"
+#include "rules/position.h"
 
 namespace tanukiban {
 

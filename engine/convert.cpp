@@ -26,7 +26,8 @@ int codeFromPiece(Piece p) {
     return colorOf(p) == Lower ? -magnitude : magnitude;
 }
 
-std::optional<Position> positionFromGame(const GameState& s, Color sideToMove, std::string* error) {
+std::optional<Position> positionFromGame(const GamePosition& s, Color sideToMove,
+                                         std::string* error) {
     Placement placement;
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -49,12 +50,12 @@ std::optional<Position> positionFromGame(const GameState& s, Color sideToMove, s
     return pos;
 }
 
-std::optional<Position> positionFromGame(const GameState& s, std::string* error) {
+std::optional<Position> positionFromGame(const GamePosition& s, std::string* error) {
     const bool upper = s.手番 != 手番なし && s.手番 == s.手番COM;
     return positionFromGame(s, upper ? Upper : Lower, error);
 }
 
-void writeToGame(const Position& pos, GameState& s) {
+void writeToGame(const Position& pos, GamePosition& s) {
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) s.盤[x][y] = codeFromPiece(pos.pieceOn(squareAt(x, y)));
     }
@@ -66,10 +67,6 @@ void writeToGame(const Position& pos, GameState& s) {
         s.持駒数MAN += pos.handCount(Lower, pair);
         s.持駒数COM += pos.handCount(Upper, pair);
     }
-    s.王X_MAN = columnOf(pos.kingSquare(Lower));
-    s.王Y_MAN = rowOf(pos.kingSquare(Lower));
-    s.王X_COM = columnOf(pos.kingSquare(Upper));
-    s.王Y_COM = rowOf(pos.kingSquare(Upper));
     s.手番 = pos.sideToMove() == Upper ? s.手番COM : s.手番MAN;
 }
 

@@ -11,7 +11,7 @@
 
 #include "engine/position.h"
 #include "rules/movegen.h"
-#include "rules/state.h"
+#include "rules/position.h"
 
 namespace tanukiban::engine {
 
@@ -24,13 +24,13 @@ int codeFromPiece(Piece p);
 // side when 手番 is 手番COM (and a game runs), else the lower side; the
 // overload names it. Nothing when the board is not one the engine can hold
 // (see Position::set), with the reason in *error.
-std::optional<Position> positionFromGame(const GameState& s, std::string* error = nullptr);
-std::optional<Position> positionFromGame(const GameState& s, Color sideToMove,
+std::optional<Position> positionFromGame(const GamePosition& s, std::string* error = nullptr);
+std::optional<Position> positionFromGame(const GamePosition& s, Color sideToMove,
                                          std::string* error = nullptr);
 
-// Writes the position's board, hands, hand totals and king squares into s;
-// 手番 becomes 手番COM or 手番MAN by the side to move. Nothing else changes.
-void writeToGame(const Position& pos, GameState& s);
+// Writes the position's board, hands and hand totals into s; 手番 becomes
+// 手番COM or 手番MAN by the side to move. Nothing else changes.
+void writeToGame(const Position& pos, GamePosition& s);
 
 // The game's description of an engine move in the position before it. A
 // drop has fromX the side's stand column of the face (7/9 lower, −1/−3

@@ -49,7 +49,7 @@ void Game::playComputerAnswer(const players::Answer& answer) {
 void Game::endOfComputerPly(const Move& mv, int captured) {
     GameState& s = state_;
     platform_.setClockTimer(false);
-    勢力調査(s, maps_);
+    const KingSquares kings = 勢力調査(s.盤, maps_);
     // A taken king ends the game before any mate test, which would read the
     // square the king no longer stands on.
     if (s.勝者 == s.手番COM) {
@@ -58,7 +58,7 @@ void Game::endOfComputerPly(const Move& mv, int captured) {
     }
     if (詰めかMAN(s, maps_) == OK) {
         platform_.showMessage("よし！!", "詰め ?");
-    } else if (maps_.勢力COM[s.王X_MAN][s.王Y_MAN] > 0) {
+    } else if (maps_.勢力COM[kings.王X_MAN][kings.王Y_MAN] > 0) {
         platform_.showMessage("   ** 王手 **", "");
     }
 

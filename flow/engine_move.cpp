@@ -7,9 +7,9 @@
 
 namespace tanukiban {
 
-std::vector<engine::Key> priorKeys(const GameState& s) {
+std::vector<engine::Key> priorKeys(const GamePosition& s) {
     std::vector<engine::Key> keys;
-    GameState back = s;
+    GamePosition back = s;
     for (int i = std::min(s.手順数, 手順上限); i >= 1; --i) {
         applyPlyBackward(back, back.手順, i);
         const bool comMoved = isCom(back.手順.手順元駒[i]);
@@ -21,7 +21,7 @@ std::vector<engine::Key> priorKeys(const GameState& s) {
     return keys;
 }
 
-players::Turn turnOf(const GameState& s, bool com) {
+players::Turn turnOf(const GamePosition& s, bool com) {
     return players::turnOfGame(s, com, priorKeys(s));
 }
 

@@ -11,9 +11,9 @@ namespace tanukiban {
 // The keys of the positions the move list passed through, oldest first, so
 // that the engine sees repetitions of the game; they end where the list
 // cannot be taken back.
-std::vector<engine::Key> priorKeys(const GameState& s);
+std::vector<engine::Key> priorKeys(const GamePosition& s);
 
 // The turn of s with the upper side (`com`) or the lower side to move.
-players::Turn turnOf(const GameState& s, bool com);
+players::Turn turnOf(const GamePosition& s, bool com);
 
 }  // namespace tanukiban

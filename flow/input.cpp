@@ -206,7 +206,7 @@ void Game::endOfHumanPly(int captured) {
         return;
     }
     platform_.setClockTimer(false);
-    勢力調査(s, maps_);
+    勢力調査(s.盤, maps_);
     // A taken king needs no mate test.
     if (captured == 王COM || 詰めかCOM(s, maps_) == OK) {
         終了("あなた");

@@ -55,12 +55,12 @@ bool isInitial(const engine::Position& pos) {
 
 }  // namespace
 
-engine::Color shownSideToMove(const GameState& s) {
+engine::Color shownSideToMove(const GamePosition& s) {
     if (s.手番 == 手番なし) return s.upperToMoveAtRest ? engine::Upper : engine::Lower;
     return s.手番 == s.手番COM ? engine::Upper : engine::Lower;
 }
 
-std::optional<std::string> shownPositionText(const GameState& s) {
+std::optional<std::string> shownPositionText(const GamePosition& s) {
     const auto pos = engine::positionFromGame(s, shownSideToMove(s));
     if (!pos) return std::nullopt;
     return usi::formatSfen(*pos, s.手数 + 1);

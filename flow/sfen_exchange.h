@@ -14,11 +14,11 @@ namespace tanukiban {
 
 // The side to move in the shown position: by 手番 while a game runs or a
 // record is stepped through, else as upperToMoveAtRest says.
-engine::Color shownSideToMove(const GameState& s);
+engine::Color shownSideToMove(const GamePosition& s);
 
 // The shown position with its side to move and hands, as SFEN. Nothing when
 // the board holds no position (a king missing).
-std::optional<std::string> shownPositionText(const GameState& s);
+std::optional<std::string> shownPositionText(const GamePosition& s);
 
 // `position sfen <start> moves …`: the position before the first ply of the
 // move list, then plies 1..手順数. Other programs take no move that leaves

@@ -55,9 +55,8 @@ Answer OnePlyPlayer::choose(const Turn& turn, const Budget& /*budget*/) {
 }
 
 Answer OnePlyPlayer::gameChoice(const Turn& turn) {
-    GameState s = turn.upper ? turn.state : turnedAbout(turn.state);
-    s.COMレベル = level_;
-    const std::optional<ChosenMove> chosen = chooseComputerMove(s, maps_, work_, &random_);
+    GamePosition s = turn.upper ? turn.state : turnedAbout(turn.state);
+    const std::optional<ChosenMove> chosen = chooseComputerMove(s, level_, maps_, work_, &random_);
     Answer answer;
     if (!chosen) {
         answer.outcome = Outcome::NoMove;
@@ -90,16 +89,14 @@ Answer OnePlyPlayer::legalChoice(const Turn& turn) {
         return answer;
     }
 
-    GameState s;
+    GamePosition s;
     writeToGame(upper, s);
-    s.対局モード = 対局_COM;
-    s.COMレベル = level_;
     InfluenceMaps maps;
     ComputerWork work;
     std::vector<ScoredCandidate> candidates;
     ChoiceHooks hooks;
     hooks.candidates = &candidates;
-    chooseComputerMove(s, maps, work, &random_, hooks);
+    chooseComputerMove(s, level_, maps, work, &random_, hooks);
 
     // The game keeps the first candidate strictly better than all before
     // it; among the legal ones that is its own choice whenever that is legal.

@@ -10,21 +10,21 @@
 #include "engine/search.h"
 #include "engine/zobrist.h"
 #include "rules/movegen.h"
-#include "rules/state.h"
+#include "rules/position.h"
 
 namespace tanukiban::players {
 
 // The position to move from, in the game's terms and, where the engine can
 // hold the board, in the engine's with the game's earlier positions.
 struct Turn {
-    GameState state;
+    GamePosition state;
     bool upper = true;  // the upper side (COM, positive codes) is to move
     std::optional<engine::Position> position;
 };
 
 // The turn of the game's state for one side; `priorKeys` are the positions
 // the game passed through, oldest first, for the engine's repetitions.
-Turn turnOfGame(const GameState& s, bool upper, const std::vector<engine::Key>& priorKeys = {});
+Turn turnOfGame(const GamePosition& s, bool upper, const std::vector<engine::Key>& priorKeys = {});
 // The turn of an engine position, for front ends that hold one.
 Turn turnOfPosition(const engine::Position& pos);
 

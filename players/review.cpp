@@ -46,7 +46,7 @@ engine::Move engineMove(const Move& m) {
     return engine::Move::drop(engine::kindOf(engine::pieceFromCode(m.before)), to);
 }
 
-bool hasKing(const GameState& s, engine::Color side) {
+bool hasKing(const GamePosition& s, engine::Color side) {
     const int king = side == engine::Lower ? 王MAN : 王COM;
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -84,7 +84,7 @@ ReviewStatus statusOf(PositionVerdict::Kind kind) {
 GameReviewer::GameReviewer(engine::Clock clock, std::size_t hashMegabytes)
     : clock_(clock), player_(std::move(clock), hashMegabytes) {}
 
-PositionVerdict GameReviewer::analyse(const GameState& s, engine::Color side, int played,
+PositionVerdict GameReviewer::analyse(const GamePosition& s, engine::Color side, int played,
                                       const ReviewBudget& budget, const std::atomic<bool>* stop) {
     PositionVerdict v;
     v.side = side;
@@ -135,7 +135,7 @@ Review GameReviewer::review(const ReviewedGame& game, const ReviewBudget& budget
 
     // The evaluation after ply k is the one before ply k + 1: each position
     // is searched once.
-    GameState s = game.start;
+    GamePosition s = game.start;
     PositionVerdict was = analyse(s, moverOf(game.list, 1), 0, budget, stop);
     for (int k = 1;; ++k) {
         if (was.kind != PositionVerdict::Kind::Analysed) {

@@ -12,7 +12,7 @@
 #include "engine/position.h"
 #include "players/review_score.h"
 #include "players/search_player.h"
-#include "rules/state.h"
+#include "rules/position.h"
 
 namespace tanukiban::players {
 
@@ -51,7 +51,7 @@ struct ReviewBudget {
 // The game: its starting board and hands (a handicap's or a pasted one's as
 // well as the initial position) and its first `plies` plies.
 struct ReviewedGame {
-    const GameState& start;
+    const GamePosition& start;
     const MoveList& list;
     int plies = 0;
 };
@@ -73,7 +73,7 @@ class GameReviewer {
                   const std::atomic<bool>* stop = nullptr, const Progress& progress = {});
 
   private:
-    PositionVerdict analyse(const GameState& s, engine::Color side, int played,
+    PositionVerdict analyse(const GamePosition& s, engine::Color side, int played,
                             const ReviewBudget& budget, const std::atomic<bool>* stop);
 
     engine::Clock clock_;

@@ -3,14 +3,14 @@
 
 namespace tanukiban::players {
 
-Turn turnOfGame(const GameState& s, bool upper, const std::vector<engine::Key>& priorKeys) {
+Turn turnOfGame(const GamePosition& s, bool upper, const std::vector<engine::Key>& priorKeys) {
     Turn turn{s, upper, engine::positionFromGame(s, upper ? engine::Upper : engine::Lower)};
     if (turn.position) turn.position->setPriorKeys(priorKeys);
     return turn;
 }
 
 Turn turnOfPosition(const engine::Position& pos) {
-    Turn turn{GameState{}, pos.sideToMove() == engine::Upper, pos};
+    Turn turn{GamePosition{}, pos.sideToMove() == engine::Upper, pos};
     engine::writeToGame(pos, turn.state);
     return turn;
 }

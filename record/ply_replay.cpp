@@ -11,7 +11,7 @@ bool isBoardColumn(int x) {
 
 // Moves a piece of the given pair into (delta 1) or out of (delta −1) a hand.
 // A king has no pair: capturing one puts nothing in a hand, either way.
-void changeHand(GameState& s, bool manHand, int pair, int delta) {
+void changeHand(GamePosition& s, bool manHand, int pair, int delta) {
     if (pair < 1 || pair > 4) return;
     if (manHand) {
         s.持駒MAN[pair] += delta;
@@ -28,7 +28,7 @@ bool isPiece(int code) {
 
 }  // namespace
 
-void applyPlyForward(GameState& s, const MoveList& list, int i) {
+void applyPlyForward(GamePosition& s, const MoveList& list, int i) {
     const int 元X = list.手順元X[i], 元Y = list.手順元Y[i];
     const int 先X = list.手順先X[i], 先Y = list.手順先Y[i];
     const int 先駒 = list.手順先駒[i], 取得駒 = list.手順取得駒[i];
@@ -42,7 +42,7 @@ void applyPlyForward(GameState& s, const MoveList& list, int i) {
     if (isPiece(取得駒)) changeHand(s, !isMan(取得駒), facePair(取得駒), +1);
 }
 
-void applyPlyBackward(GameState& s, const MoveList& list, int i) {
+void applyPlyBackward(GamePosition& s, const MoveList& list, int i) {
     const int 元X = list.手順元X[i], 元Y = list.手順元Y[i];
     const int 先X = list.手順先X[i], 先Y = list.手順先Y[i];
     const int 先駒 = list.手順先駒[i], 取得駒 = list.手順取得駒[i];
@@ -56,7 +56,7 @@ void applyPlyBackward(GameState& s, const MoveList& list, int i) {
     s.盤[先X][先Y] = 取得駒;
 }
 
-bool plyReplayable(const GameState& s, const MoveList& list, int i) {
+bool plyReplayable(const GamePosition& s, const MoveList& list, int i) {
     const int 元X = list.手順元X[i], 元Y = list.手順元Y[i];
     const int 先X = list.手順先X[i], 先Y = list.手順先Y[i];
     const int 元駒 = list.手順元駒[i], 先駒 = list.手順先駒[i], 取得駒 = list.手順取得駒[i];

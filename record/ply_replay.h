@@ -1,14 +1,14 @@
 #pragma once
 // One stored ply played onto the board and hands, or taken back, from the
 // move list alone: nothing is recomputed.
-#include "rules/state.h"
+#include "rules/position.h"
 
 namespace tanukiban {
 
 // Plays ply i of list onto s's board and hands.
-void applyPlyForward(GameState& s, const MoveList& list, int i);
+void applyPlyForward(GamePosition& s, const MoveList& list, int i);
 // Takes ply i of list back; the exact inverse of applyPlyForward.
-void applyPlyBackward(GameState& s, const MoveList& list, int i);
+void applyPlyBackward(GamePosition& s, const MoveList& list, int i);
 
 // True when ply i of list can be played on the position of s, as the game
 // would have accepted it: its fields are in range, its side alternates with
@@ -16,6 +16,6 @@ void applyPlyBackward(GameState& s, const MoveList& list, int i);
 // a drop only onto an empty square), the source holds the piece (or the hand
 // holds its pair), the placed code is the right face, and the destination
 // holds exactly what the ply says it captured.
-bool plyReplayable(const GameState& s, const MoveList& list, int i);
+bool plyReplayable(const GamePosition& s, const MoveList& list, int i);
 
 }  // namespace tanukiban

@@ -45,8 +45,8 @@ ReadResult parseRecord(std::string_view bytes) {
     }
 
     // Every ply must follow from the position the plies before it leave.
-    GameState replay;
-    初期設定(replay);
+    GamePosition replay;
+    resetPosition(replay);
     MoveList& list = result.record.手順;
     int k = 0;
     bool blankSeen = false;  // blank lines may only close the file

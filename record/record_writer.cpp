@@ -37,7 +37,7 @@ bool isAcceptableFileName(std::string_view name) {
     return isValidUtf8(name) && !hasControlCharacter(name);
 }
 
-std::optional<std::string> encodeRecord(const GameState& s, std::string_view title,
+std::optional<std::string> encodeRecord(const GamePosition& s, std::string_view title,
                                         std::string_view upper, std::string_view lower) {
     std::string text;
     for (std::string_view header : {title, upper, lower}) {
@@ -54,7 +54,7 @@ std::optional<std::string> encodeRecord(const GameState& s, std::string_view tit
     return encodeCp932(text);
 }
 
-WriteStatus writeRecordFile(const GameState& s, const WriteRequest& request) {
+WriteStatus writeRecordFile(const GamePosition& s, const WriteRequest& request) {
     if (request.fileName.empty()) return WriteStatus::NoFileName;
     if (!isAcceptableFileName(request.fileName)) return WriteStatus::BadFileName;
     if (s.手順数 < 1) return WriteStatus::NothingToSave;

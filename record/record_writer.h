@@ -36,13 +36,13 @@ bool isAcceptableFileName(std::string_view name);
 // The bytes of a record of plies 1..手順数 (code page 932, CR LF). The header
 // lines lose their control characters; nullopt only if the code page is
 // unavailable or a ply holds a value its field cannot.
-std::optional<std::string> encodeRecord(const GameState& s, std::string_view title,
+std::optional<std::string> encodeRecord(const GamePosition& s, std::string_view title,
                                         std::string_view upper, std::string_view lower);
 
 // Writes folder/fileName.棋譜 through a temporary file in the same folder that
 // is renamed over it, so a failure leaves any old file as it was. Changes
 // nothing in s.
-WriteStatus writeRecordFile(const GameState& s, const WriteRequest& request);
+WriteStatus writeRecordFile(const GamePosition& s, const WriteRequest& request);
 
 Notice writeNotice(WriteStatus status);
 

@@ -14,9 +14,9 @@ constexpr Offset kKingSteps[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
 // The survey in progress: the board it reads and the maps it writes.
 class Survey {
   public:
-    Survey(GameState& s, InfluenceMaps& m) : s_(s), b_(s.盤), m_(m) {}
+    Survey(const Grid& 盤, InfluenceMaps& m) : b_(盤), m_(m) {}
 
-    void run() {
+    KingSquares run() {
         reset();
         for (int x = 1; x <= 5; ++x) {
             for (int y = 1; y <= 5; ++y) {
@@ -24,6 +24,7 @@ class Survey {
                 if (c != 空桝) enter(c, x, y);
             }
         }
+        return m_.kings;
     }
 
   private:
@@ -39,6 +40,7 @@ class Survey {
             m_.攻駒COM[x].fill(999);
             m_.守駒COM[x].fill(999);
         }
+        m_.kings = {};
     }
 
     void enter(int c, int x, int y) {
@@ -69,8 +71,8 @@ class Survey {
                 rook(c, x, y);
                 break;
             case 王MAN:
-                s_.王X_MAN = x;
-                s_.王Y_MAN = y;
+                m_.kings.王X_MAN = x;
+                m_.kings.王Y_MAN = y;
                 for (Offset o : kKingSteps) manStep(c, x, y, o.dx, o.dy);
                 break;
             case 歩COM:
@@ -99,8 +101,8 @@ class Survey {
                 rook(c, x, y);
                 break;
             case 王COM:
-                s_.王X_COM = x;
-                s_.王Y_COM = y;
+                m_.kings.王X_COM = x;
+                m_.kings.王Y_COM = y;
                 for (Offset o : kKingSteps) comStep(c, x, y, o.dx, o.dy);
                 break;
             default:
@@ -243,15 +245,14 @@ class Survey {
         }
     }
 
-    GameState& s_;
     const Grid& b_;
     InfluenceMaps& m_;
 };
 
 }  // namespace
 
-void 勢力調査(GameState& s, InfluenceMaps& m) {
-    Survey(s, m).run();
+KingSquares 勢力調査(const Grid& 盤, InfluenceMaps& m) {
+    return Survey(盤, m).run();
 }
 
 }  // namespace tanukiban

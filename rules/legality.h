@@ -1,6 +1,6 @@
 #pragma once
 // The movement rules: the only statement of how pieces move and drop.
-#include "rules/state.h"
+#include "rules/position.h"
 
 namespace tanukiban {
 

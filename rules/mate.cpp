@@ -74,7 +74,7 @@ bool kingCanEscape(const Grid& 盤, const Side& side) {
 // square of the check map is tried there, without turning over. `freed`
 // judges the trial position; `restored` runs once the board is put back.
 template <typename Freed, typename Restored>
-bool someAnswerFrees(GameState& s, const Grid& checkMap, bool com, Freed&& freed,
+bool someAnswerFrees(GamePosition& s, const Grid& checkMap, bool com, Freed&& freed,
                      Restored&& restored) {
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -105,32 +105,32 @@ bool inCheck(const Side& side) {
 
 }  // namespace
 
-int 詰めかMAN_COM移動(const GameState& s) {
+int 詰めかMAN_COM移動(const GamePosition& s, const KingSquares& k) {
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
             const int c = s.盤[x][y];
-            if (c >= 10 && 移動チェック(s.盤, x, y, s.王X_MAN, s.王Y_MAN, c) == OK) return OK;
+            if (c >= 10 && 移動チェック(s.盤, x, y, k.王X_MAN, k.王Y_MAN, c) == OK) return OK;
         }
     }
     return NG;
 }
 
-int 詰めかMAN(GameState& s, const InfluenceMaps& m) {
-    const Side side{s.王X_MAN,   s.王Y_MAN,    m.勢力COM, m.王手COM,
-                    s.持駒数MAN, s.持駒MAN[1], 歩MAN,     王MAN};
+int 詰めかMAN(GamePosition& s, const InfluenceMaps& m) {
+    const Side side{m.kings.王X_MAN, m.kings.王Y_MAN, m.勢力COM, m.王手COM,
+                    s.持駒数MAN,     s.持駒MAN[1],    歩MAN,     王MAN};
     if (!inCheck(side)) return NG;
     if (s.持駒数MAN > 0 && tryBlockingDrops(s.盤, side) == BlockResult::Blocked) return NG;
     if (kingCanEscape(s.盤, side)) return NG;
 
     const bool answered = someAnswerFrees(
-        s, m.王手COM, false, [&] { return 詰めかMAN_COM移動(s) == NG; }, [] {});
+        s, m.王手COM, false, [&] { return 詰めかMAN_COM移動(s, m.kings) == NG; }, [] {});
     if (answered) return NG;
     return OK;
 }
 
-int 詰めかCOM(GameState& s, InfluenceMaps& m) {
-    const Side side{s.王X_COM,   s.王Y_COM,    m.勢力MAN, m.王手MAN,
-                    s.持駒数COM, s.持駒COM[1], 歩COM,     王COM};
+int 詰めかCOM(GamePosition& s, InfluenceMaps& m) {
+    const Side side{m.kings.王X_COM, m.kings.王Y_COM, m.勢力MAN, m.王手MAN,
+                    s.持駒数COM,     s.持駒COM[1],    歩COM,     王COM};
     if (!inCheck(side)) return NG;
     if (s.持駒数COM > 0 && tryBlockingDrops(s.盤, side) == BlockResult::Blocked) return NG;
     if (kingCanEscape(s.盤, side)) return NG;
@@ -141,21 +141,21 @@ int 詰めかCOM(GameState& s, InfluenceMaps& m) {
     const bool answered = someAnswerFrees(
         s, m.王手MAN, true,
         [&] {
-            勢力調査(s, m);
-            return m.勢力MAN[s.王X_COM][s.王Y_COM] == 0;
+            const KingSquares k = 勢力調査(s.盤, m);
+            return m.勢力MAN[k.王X_COM][k.王Y_COM] == 0;
         },
-        [&] { 勢力調査(s, m); });
+        [&] { 勢力調査(s.盤, m); });
     if (answered) return NG;
     return OK;
 }
 
-int 調査_自王逃道(const GameState& s, const InfluenceMaps& m, Grid& 逃道MAN) {
+int 調査_自王逃道(const GamePosition& s, const InfluenceMaps& m, Grid& 逃道MAN) {
     static constexpr int steps[8][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
                                         {-1, 1}, {1, 1},   {-1, 0}, {1, 0}};
     int count = 0;
     for (const auto& d : steps) {
-        const int x = s.王X_MAN + d[0];
-        const int y = s.王Y_MAN + d[1];
+        const int x = m.kings.王X_MAN + d[0];
+        const int y = m.kings.王Y_MAN + d[1];
         if (!onBoard(x, y)) continue;
         if (s.盤[x][y] == 空桝 && m.勢力COM[x][y] == 0) {
             逃道MAN[x][y] = 1;

@@ -6,13 +6,13 @@
 namespace tanukiban {
 
 // OK when some upper piece can move onto the lower king's square.
-int 詰めかMAN_COM移動(const GameState& s);
+int 詰めかMAN_COM移動(const GamePosition& s, const KingSquares& k);
 // OK when the lower player is mated by the program's fixed test.
-int 詰めかMAN(GameState& s, const InfluenceMaps& m);
+int 詰めかMAN(GamePosition& s, const InfluenceMaps& m);
 // OK when the upper player is mated; reruns the survey for its trials and
 // leaves the maps describing the actual position.
-int 詰めかCOM(GameState& s, InfluenceMaps& m);
+int 詰めかCOM(GamePosition& s, InfluenceMaps& m);
 // The free squares next to the lower king, marked in 逃道MAN.
-int 調査_自王逃道(const GameState& s, const InfluenceMaps& m, Grid& 逃道MAN);
+int 調査_自王逃道(const GamePosition& s, const InfluenceMaps& m, Grid& 逃道MAN);
 
 }  // namespace tanukiban

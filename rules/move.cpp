@@ -2,7 +2,7 @@
 
 namespace tanukiban {
 
-void 駒取得(GameState& s, int 取得駒) {
+void 駒取得(GamePosition& s, int 取得駒) {
     switch (取得駒) {
         case 10:
         case 900:
@@ -47,7 +47,8 @@ void 駒取得(GameState& s, int 取得駒) {
     }
 }
 
-MoveEffects 駒移動(GameState& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒) {
+MoveEffects 駒移動(GamePosition& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
+                   int 移動駒) {
     MoveEffects effects;
     const int captured = s.盤[移動先X][移動先Y];
     if (isMan(captured)) {
@@ -61,10 +62,6 @@ MoveEffects 駒移動(GameState& s, int 移動元X, int 移動元Y, int 移動�
     }
 
     s.盤[移動先X][移動先Y] = 移動駒;
-    if (移動駒 == 王MAN) {
-        s.王X_MAN = 移動先X;
-        s.王Y_MAN = 移動先Y;
-    }
 
     if (isComStand(移動元X)) {
         s.持駒数COM -= 1;

@@ -4,7 +4,7 @@
 
 namespace tanukiban {
 
-void generateMoves(const GameState& s, bool com, std::vector<Move>& out) {
+void generateMoves(const GamePosition& s, bool com, std::vector<Move>& out) {
     out.clear();
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -34,7 +34,7 @@ void generateMoves(const GameState& s, bool com, std::vector<Move>& out) {
     }
 }
 
-int applyMove(GameState& s, const Move& mv, bool com) {
+int applyMove(GamePosition& s, const Move& mv, bool com) {
     Hand& hand = com ? s.持駒COM : s.持駒MAN;
     int& total = com ? s.持駒数COM : s.持駒数MAN;
     const int captured = s.盤[mv.toX][mv.toY];
@@ -52,7 +52,7 @@ int applyMove(GameState& s, const Move& mv, bool com) {
     return captured;
 }
 
-void undoMove(GameState& s, const Move& mv, bool com, int captured) {
+void undoMove(GamePosition& s, const Move& mv, bool com, int captured) {
     Hand& hand = com ? s.持駒COM : s.持駒MAN;
     int& total = com ? s.持駒数COM : s.持駒数MAN;
     if (isStand(mv.fromX)) {
@@ -68,14 +68,14 @@ void undoMove(GameState& s, const Move& mv, bool com, int captured) {
     }
 }
 
-bool ownKingAttacked(GameState& s, InfluenceMaps& m, bool com) {
-    勢力調査(s, m);
-    return com ? m.勢力MAN[s.王X_COM][s.王Y_COM] > 0 : m.勢力COM[s.王X_MAN][s.王Y_MAN] > 0;
+bool ownKingAttacked(const GamePosition& s, InfluenceMaps& m, bool com) {
+    const KingSquares k = 勢力調査(s.盤, m);
+    return com ? m.勢力MAN[k.王X_COM][k.王Y_COM] > 0 : m.勢力COM[k.王X_MAN][k.王Y_MAN] > 0;
 }
 
 namespace {
 
-std::uint64_t perftFrom(GameState& s, InfluenceMaps& m, bool com, int depth,
+std::uint64_t perftFrom(GamePosition& s, InfluenceMaps& m, bool com, int depth,
                         std::vector<std::vector<Move>>& buffers) {
     std::vector<Move>& moves = buffers[depth];
     generateMoves(s, com, moves);
@@ -92,7 +92,7 @@ std::uint64_t perftFrom(GameState& s, InfluenceMaps& m, bool com, int depth,
 
 }  // namespace
 
-std::uint64_t perft(GameState& s, InfluenceMaps& m, bool comToMove, int depth) {
+std::uint64_t perft(GamePosition& s, InfluenceMaps& m, bool comToMove, int depth) {
     if (depth <= 0) return 1;
     std::vector<std::vector<Move>> buffers(static_cast<std::size_t>(depth) + 1);
     return perftFrom(s, m, comToMove, depth, buffers);

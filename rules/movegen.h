@@ -18,18 +18,18 @@ struct Move {
 
 // Board moves in scan order (column outer, row inner, destinations likewise),
 // then drops pair by pair, first face then second, onto every empty square.
-void generateMoves(const GameState& s, bool com, std::vector<Move>& out);
+void generateMoves(const GamePosition& s, bool com, std::vector<Move>& out);
 
 // Plays a move on the board and the hands only (no move list, no clocks).
 // Returns the captured code so that undoMove can put it back.
-int applyMove(GameState& s, const Move& mv, bool com);
-void undoMove(GameState& s, const Move& mv, bool com, int captured);
+int applyMove(GamePosition& s, const Move& mv, bool com);
+void undoMove(GamePosition& s, const Move& mv, bool com, int captured);
 
 // True when the side that just moved has left its own king attacked;
 // runs the survey on the current board.
-bool ownKingAttacked(GameState& s, InfluenceMaps& m, bool com);
+bool ownKingAttacked(const GamePosition& s, InfluenceMaps& m, bool com);
 
 // Leaf count of the legal move tree of the given depth.
-std::uint64_t perft(GameState& s, InfluenceMaps& m, bool comToMove, int depth);
+std::uint64_t perft(GamePosition& s, InfluenceMaps& m, bool comToMove, int depth);
 
 }  // namespace tanukiban

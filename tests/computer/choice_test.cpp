@@ -7,6 +7,7 @@
 #include "position.h"
 #include "rules/mate.h"
 #include "rules/movegen.h"
+#include "rules/state.h"
 #include "tests/support/positions.h"
 
 namespace tanukiban {
@@ -106,15 +107,13 @@ TEST(COM選択, 古い地図が残っていても逃げ道は今の局面で数�
     ComputerWork w;
     GameState other;
     初期設定(other);
-    勢力調査(other, m);  // the maps describe another position
-    s.王X_MAN = other.王X_MAN;
-    s.王Y_MAN = other.王Y_MAN;
-    chooseComputerMove(s, m, w, nullptr);
+    勢力調査(other.盤, m);  // the maps describe another position
+    chooseComputerMove(s, s.COMレベル, m, w, nullptr);
 
     GameState fresh = middleGame(3);
     InfluenceMaps freshMaps;
     Grid marks{};
-    勢力調査(fresh, freshMaps);
+    勢力調査(fresh.盤, freshMaps);
     EXPECT_EQ(w.前逃道数MAN, 調査_自王逃道(fresh, freshMaps, marks));
     EXPECT_EQ(w.前盤, fresh.盤);
     EXPECT_EQ(w.前勢力MAN, freshMaps.勢力MAN);
@@ -150,8 +149,9 @@ TEST(COM選択, 評価は盤と地図を元のまま残し選択と同じ点を�
 
         InfluenceMaps m;
         ComputerWork w;
-        勢力調査(s, m);
+        勢力調査(s.盤, m);
         prepareComputerTurn(s, m, w);
+        const KingSquares kings = m.kings;
         std::vector<Move> moves;
         generateMoves(s, true, moves);
         std::size_t k = 0;
@@ -159,16 +159,17 @@ TEST(COM選択, 評価は盤と地図を元のまま残し選択と同じ点を�
             if (k >= run.candidates.size()) break;  // the scan stopped early
             const bool drop = isStand(mv.fromX);
             w.候補駒 = mv.before;
-            w.元王距離 =
-                drop ? 0 : std::max(std::abs(s.王X_MAN - mv.fromX), std::abs(s.王Y_MAN - mv.fromY));
+            w.元王距離 = drop ? 0
+                              : std::max(std::abs(kings.王X_MAN - mv.fromX),
+                                         std::abs(kings.王Y_MAN - mv.fromY));
             const int taken = s.盤[mv.toX][mv.toY];
             if (!drop) s.盤[mv.fromX][mv.fromY] = 空桝;
             s.盤[mv.toX][mv.toY] = mv.before;
-            勢力調査(s, m);
+            勢力調査(s.盤, m);
             const Grid setUp = s.盤;
             const InfluenceMaps before = m;
-            const Score score =
-                盤評価(s, m, w, nullptr, taken, mv.before, mv.fromX, mv.fromY, mv.toX, mv.toY);
+            const Score score = 盤評価(s, s.COMレベル, m, w, nullptr, taken, mv.before, mv.fromX,
+                                       mv.fromY, mv.toX, mv.toY);
             EXPECT_EQ(s.盤, setUp);
             expectSameMaps(m, before);
             EXPECT_EQ(score.tenths, run.candidates[k].score.tenths)

@@ -5,6 +5,7 @@
 
 #include "computer/probes.h"
 #include "position.h"
+#include "rules/state.h"
 
 namespace tanukiban {
 namespace {
@@ -95,7 +96,7 @@ TEST(盤評価_自角注意_COM, 盤上の角が狙い桝へ届くときだけ�
     });
     InfluenceMaps m;
     ComputerWork w;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     調査_持角狙座標(s, m, w.持角狙座標MAN);
     ASSERT_EQ(w.持角狙座標MAN[2][2], 1);
     // From (4,4) the gold sees the marked square (2,2), which the bishop on

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "position.h"
+#include "rules/state.h"
 
 namespace tanukiban {
 namespace {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "computer/choice.h"
+#include "rules/state.h"
 
 namespace tanukiban::testing {
 
@@ -35,9 +36,9 @@ inline ChoiceRun runChoice(GameState s, RandomSequence* random = nullptr) {
     ChoiceHooks hooks;
     hooks.candidates = &run.candidates;
     hooks.tick = [&run] { ++run.ticks; };
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     const GameState before = s;
-    run.best = chooseComputerMove(s, m, w, random, hooks);
+    run.best = chooseComputerMove(s, s.COMレベル, m, w, random, hooks);
     run.restored = s.盤 == before.盤 && s.持駒MAN == before.持駒MAN &&
                    s.持駒COM == before.持駒COM && s.持駒数MAN == before.持駒数MAN &&
                    s.持駒数COM == before.持駒数COM;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "position.h"
+#include "rules/state.h"
 
 namespace tanukiban {
 namespace {
@@ -21,12 +22,12 @@ TEST(調査_移動可場所数, 相手の利きのない行き先だけを数え
         {0, 0, 金MAN, 0, 0},
     });
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     EXPECT_EQ(調査_移動可場所数(s, m, 3, 3, 飛COM), 6);  // two up, two left, two right
     // For a lower piece the upper side's attacks count: the rook is free.
     EXPECT_EQ(調査_移動可場所数(s, m, 3, 4, 歩MAN), 1);
     s.盤[3][2] = 金COM;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     EXPECT_EQ(調査_移動可場所数(s, m, 3, 4, 歩MAN), 0);
 }
 
@@ -73,9 +74,9 @@ TEST(調査_移動不可駒, 王との間の駒だけに印を付ける) {
         {0, 0, 王MAN, 0, 0},
     });
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     Grid pinned{};
-    EXPECT_EQ(調査_移動不可駒(s, pinned), NG);
+    EXPECT_EQ(調査_移動不可駒(s, m.kings, pinned), NG);
     EXPECT_EQ(pinned[3][3], 1);  // the gold shields its king from the rook
     EXPECT_EQ(pinned[2][4], 0);  // the pawn stands off every line to the king
     EXPECT_EQ(pinned[3][5], 0);
@@ -91,9 +92,9 @@ TEST(調査_移動不可駒, 上手の駒の釘付けは旗で知らせる) {
         {0, 0, 飛MAN, 0, 0},
     });
     InfluenceMaps m;
-    勢力調査(s, m);  // finds the kings
+    勢力調査(s.盤, m);  // finds the kings
     Grid pinned{};
-    EXPECT_EQ(調査_移動不可駒(s, pinned), OK);  // the silver shields its king
+    EXPECT_EQ(調査_移動不可駒(s, m.kings, pinned), OK);  // the silver shields its king
     EXPECT_EQ(pinned[1][4], 0);
 }
 
@@ -106,9 +107,9 @@ TEST(調査_移動不可駒, 既に王手ならどの駒にも印が付く) {
         {0, 0, 0, 0, 金MAN},
     });
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     Grid pinned{};
-    EXPECT_EQ(調査_移動不可駒(s, pinned), NG);
+    EXPECT_EQ(調査_移動不可駒(s, m.kings, pinned), NG);
     EXPECT_EQ(pinned[1][4], 1);
     EXPECT_EQ(pinned[5][5], 1);
     EXPECT_EQ(pinned[3][4], 1);  // the king itself, lifted, is marked too
@@ -124,7 +125,7 @@ TEST(調査_持角狙座標, 守りの薄い斜めの空き桝に印を付ける
         {0, 0, 王MAN, 0, 0},
     });
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     Grid aim{};
     調査_持角狙座標(s, m, aim);
     EXPECT_EQ(aim[2][2], 1);  // guarded by the king alone, next to it

@@ -7,6 +7,7 @@
 
 #include "engine/convert.h"
 #include "engine/movegen.h"
+#include "rules/state.h"
 
 namespace tanukiban::engine {
 namespace {

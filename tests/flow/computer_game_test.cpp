@@ -93,10 +93,10 @@ TEST_P(対COM全局, 終局まで指す) {
             const ShownMessage& m = h.platform.messages[i];
             GameState copy = s;
             InfluenceMaps maps;
-            勢力調査(copy, maps);
+            勢力調査(copy.盤, maps);
             if (m.text == "   ** 王手 **") {
                 EXPECT_EQ(m.title, "");
-                EXPECT_GT(maps.勢力COM[copy.王X_MAN][copy.王Y_MAN], 0);
+                EXPECT_GT(maps.勢力COM[maps.kings.王X_MAN][maps.kings.王Y_MAN], 0);
                 EXPECT_EQ(詰めかMAN(copy, maps), NG);
             } else {
                 EXPECT_EQ(m.text, "よし！!");
@@ -116,7 +116,7 @@ TEST_P(対COM全局, 終局まで指す) {
         // The human took the king or mated the computer by its own test.
         GameState copy = s;
         InfluenceMaps maps;
-        勢力調査(copy, maps);
+        勢力調査(copy.盤, maps);
         EXPECT_TRUE(s.手順.手順取得駒[s.手順数] == 王COM || 詰めかCOM(copy, maps) == OK);
         EXPECT_TRUE(isMan(s.手順.手順元駒[s.手順数]));
     } else if (result.text == "ｺﾝﾋﾟｭｰﾀの勝ちです") {

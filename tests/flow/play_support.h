@@ -37,7 +37,7 @@ inline std::optional<Move> scriptedMove(const GameState& position) {
         if (taken == 王COM) return mv;
         const int captured = applyMove(s, mv, false);
         const bool safe = !ownKingAttacked(s, m, false);
-        勢力調査(s, m);
+        勢力調査(s.盤, m);
         const bool mates = 詰めかCOM(s, m) == OK;
         undoMove(s, mv, false, captured);
         if (mates) return mv;
@@ -49,7 +49,7 @@ inline std::optional<Move> scriptedMove(const GameState& position) {
     return best ? best : moves.front();
 }
 
-// The position with only the pieces given; hands empty, kings noted.
+// The position with only the pieces given; hands empty.
 struct Placed {
     int x, y, code;
 };
@@ -58,17 +58,7 @@ inline void setPosition(GameState& s, std::initializer_list<Placed> pieces) {
     s.持駒MAN.fill(0);
     s.持駒COM.fill(0);
     s.持駒数MAN = s.持駒数COM = 0;
-    for (const Placed& p : pieces) {
-        s.盤[p.x][p.y] = p.code;
-        if (p.code == 王MAN) {
-            s.王X_MAN = p.x;
-            s.王Y_MAN = p.y;
-        }
-        if (p.code == 王COM) {
-            s.王X_COM = p.x;
-            s.王Y_COM = p.y;
-        }
-    }
+    for (const Placed& p : pieces) s.盤[p.x][p.y] = p.code;
 }
 
 inline void giveHand(GameState& s, bool com, int pair, int count) {

@@ -25,9 +25,8 @@ namespace tanukiban::testing {
     if (auto r = samePosition(a, b); !r) return r;
     const auto flags = [](const GameState& s) {
         return std::tuple(s.手番MAN, s.手番COM, s.対局モード, s.COMレベル, s.ハンデレベル,
-                          s.棋譜モード, s.反転済, s.ハンデ設定済, s.局面変更, s.勝者, s.王X_MAN,
-                          s.王Y_MAN, s.王X_COM, s.王Y_COM, s.手順最大数, s.pastedPosition,
-                          s.upperToMoveAtRest);
+                          s.棋譜モード, s.反転済, s.ハンデ設定済, s.局面変更, s.勝者, s.手順最大数,
+                          s.pastedPosition, s.upperToMoveAtRest);
     };
     if (flags(a) != flags(b)) return ::testing::AssertionFailure() << "flags or sides differ";
     if (a.開始時刻 != b.開始時刻 || a.思考秒 != b.思考秒)

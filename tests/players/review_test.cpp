@@ -41,14 +41,14 @@ TEST(GameReview, 王を取らせる手は大悪手でその王取りで勝ち) {
         {0, 0, 王COM, 0, 0}, {0, 0, 0, 0, 0},     {0, 0, 0, 0, 0},
         {0, 0, 0, 0, 飛COM}, {0, 0, 王MAN, 0, 0},
     };
-    const GameState lowerFirst = positionFromRows(rows);
+    const GamePosition lowerFirst = positionFromRows(rows);
     // The king steps into the rook's row; the rook takes it, turning over.
     const Move step{3, 5, 3, 4, 王MAN, 王MAN};
     const Move take{5, 4, 3, 4, 飛COM, 歩COM};
 
     for (const bool mirrored : {false, true}) {
         SCOPED_TRACE(mirrored ? "the upper side errs" : "the lower side errs");
-        const GameState start = mirrored ? turnedAbout(lowerFirst) : lowerFirst;
+        const GamePosition start = mirrored ? turnedAbout(lowerFirst) : lowerFirst;
         MoveList list;
         setPly(list, 1, mirrored ? turned(step) : step, 空桝);
         setPly(list, 2, mirrored ? turned(take) : take, mirrored ? 王COM : 王MAN);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board_builder.h"
+#include "rules/state.h"
 
 namespace tanukiban {
 namespace {
@@ -11,13 +12,13 @@ using testing::position;
 
 int manMated(GameState s) {
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     return 詰めかMAN(s, m);
 }
 
 int comMated(GameState s) {
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     return 詰めかCOM(s, m);
 }
 
@@ -105,7 +106,7 @@ TEST(詰め, 詰めかCOMは実際の局面の図を残し盤を戻す) {
                                         {4, 3, 歩COM},
                                         {2, 1, 香COM}}));
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     const Grid board = s.盤;
     InfluenceMaps fresh = m;
     詰めかCOM(s, m);
@@ -118,17 +119,16 @@ TEST(詰め, 詰めかCOMは実際の局面の図を残し盤を戻す) {
 
 TEST(詰めかMAN_COM移動, 上の駒が下の王の桝へ行けるか) {
     GameState s = position({{3, 5, 王MAN}, {3, 1, 飛COM}});
-    s.王X_MAN = 3;
-    s.王Y_MAN = 5;
-    EXPECT_EQ(詰めかMAN_COM移動(s), OK);
+    const KingSquares kings{3, 5, 3, 1};
+    EXPECT_EQ(詰めかMAN_COM移動(s, kings), OK);
     s.盤[3][3] = 歩MAN;
-    EXPECT_EQ(詰めかMAN_COM移動(s), NG);
+    EXPECT_EQ(詰めかMAN_COM移動(s, kings), NG);
 }
 
 TEST(調査_自王逃道, 空いていて利きの無い隣だけを数え印を付ける) {
     GameState s = position({{3, 5, 王MAN}, {2, 5, 銀MAN}, {3, 3, 歩COM}, {5, 3, 金COM}});
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     Grid marks{};
     // Neighbours: (3,4) attacked by the pawn, (4,4) by the gold, (2,4) and
     // (4,5) free, (2,5) own silver.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board_builder.h"
+#include "rules/state.h"
 
 namespace tanukiban {
 namespace {
@@ -51,15 +52,14 @@ TEST(駒移動, コンピュータの打ちは組番号で手を減らす) {
     EXPECT_EQ(s.盤[3][3], 飛COM);
 }
 
-TEST(駒移動, 王の移動は盤と下の王の桝だけ変える) {
+TEST(駒移動, 王の移動は盤だけ変える) {
     GameState s = position({{3, 5, 王MAN}, {3, 1, 王COM}});
     const GameState before = s;
     駒移動(s, 3, 5, 2, 4, 王MAN);
-    EXPECT_EQ(s.王X_MAN, 2);
-    EXPECT_EQ(s.王Y_MAN, 4);
+    EXPECT_EQ(s.盤[2][4], 王MAN);
+    EXPECT_EQ(s.盤[3][5], 空桝);
     EXPECT_EQ(s.持駒MAN, before.持駒MAN);
-    駒移動(s, 3, 1, 3, 2, 王COM);
-    EXPECT_EQ(s.王X_COM, 0);  // the survey finds the upper king
+    EXPECT_EQ(s.持駒数MAN, before.持駒数MAN);
 }
 
 TEST(駒移動, 王を取ると勝者が決まり手の組は変わらない) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/movegen.h"
+#include "rules/state.h"
 
 namespace tanukiban {
 namespace {

@@ -24,13 +24,13 @@ namespace {
 // The game's own view of the defender to move: its king attacked, and, at
 // the end of the line, mated by the game's mate test.
 bool rulesSeeCheck(const engine::Position& pos, bool mated) {
-    GameState s;
+    GamePosition s;
     engine::writeToGame(pos, s);
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     if (pos.sideToMove() == engine::Lower)
-        return mated ? 詰めかMAN(s, m) == OK : m.勢力COM[s.王X_MAN][s.王Y_MAN] > 0;
-    return mated ? 詰めかCOM(s, m) == OK : m.勢力MAN[s.王X_COM][s.王Y_COM] > 0;
+        return mated ? 詰めかMAN(s, m) == OK : m.勢力COM[m.kings.王X_MAN][m.kings.王Y_MAN] > 0;
+    return mated ? 詰めかCOM(s, m) == OK : m.勢力MAN[m.kings.王X_COM][m.kings.王Y_COM] > 0;
 }
 
 // Every attacker move a check, every move legal, the defender mated at the

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "computer/choice.h"
+#include "rules/state.h"
 #include "tests/support/positions.h"
 
 namespace tanukiban {
@@ -45,17 +46,17 @@ GameState manyChecks() {
 }
 
 void runChoice(benchmark::State& state, GameState s) {
-    s.COMレベル = static_cast<int>(state.range(0));
+    const int level = static_cast<int>(state.range(0));
     InfluenceMaps m;
     ComputerWork w;
     RandomSequence random;
     std::vector<ScoredCandidate> list;
     ChoiceHooks hooks;
     hooks.candidates = &list;
-    chooseComputerMove(s, m, w, &random, hooks);
+    chooseComputerMove(s, level, m, w, &random, hooks);
     state.counters["candidates"] = static_cast<double>(list.size());
     for (auto _ : state) {
-        auto chosen = chooseComputerMove(s, m, w, &random);
+        auto chosen = chooseComputerMove(s, level, m, w, &random);
         benchmark::DoNotOptimize(chosen);
     }
 }

@@ -15,7 +15,7 @@ void BM_勢力調査_初期局面(benchmark::State& state) {
     初期設定(s);
     InfluenceMaps m;
     for (auto _ : state) {
-        勢力調査(s, m);
+        勢力調査(s.盤, m);
         benchmark::DoNotOptimize(m);
     }
 }
@@ -25,7 +25,7 @@ void BM_勢力調査_中盤(benchmark::State& state) {
     GameState s = middleGame();
     InfluenceMaps m;
     for (auto _ : state) {
-        勢力調査(s, m);
+        勢力調査(s.盤, m);
         benchmark::DoNotOptimize(m);
     }
 }

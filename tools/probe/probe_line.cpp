@@ -95,9 +95,9 @@ const char* readInput(const std::string& line, ProbeInput& in) {
     return nullptr;
 }
 
-// A fresh engine state holding the position: every map zero, king squares zero.
-GameState freshState(const ProbeInput& in) {
-    GameState s;
+// A fresh position of the input's board and hands.
+GamePosition freshState(const ProbeInput& in) {
+    GamePosition s;
     s.盤 = in.board;
     s.持駒MAN = in.handMan;
     s.持駒COM = in.handCom;
@@ -105,7 +105,6 @@ GameState freshState(const ProbeInput& in) {
         s.持駒数MAN += in.handMan[static_cast<std::size_t>(i)];
         s.持駒数COM += in.handCom[static_cast<std::size_t>(i)];
     }
-    s.COMレベル = in.level;
     return s;
 }
 
@@ -132,9 +131,9 @@ Json scoreJson(const Score& score) {
 }
 
 Json surveyJson(const ProbeInput& in) {
-    GameState s = freshState(in);
+    GamePosition s = freshState(in);
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     Json out;
     out["勢力MAN"] = mapJson(m.勢力MAN);
     out["勢力COM"] = mapJson(m.勢力COM);
@@ -145,30 +144,30 @@ Json surveyJson(const ProbeInput& in) {
     out["攻駒COM"] = mapJson(m.攻駒COM);
     out["王手MAN"] = mapJson(m.王手MAN);
     out["王手COM"] = mapJson(m.王手COM);
-    out["王X_MAN"] = s.王X_MAN;
-    out["王Y_MAN"] = s.王Y_MAN;
-    out["王X_COM"] = s.王X_COM;
-    out["王Y_COM"] = s.王Y_COM;
+    out["王X_MAN"] = m.kings.王X_MAN;
+    out["王Y_MAN"] = m.kings.王Y_MAN;
+    out["王X_COM"] = m.kings.王X_COM;
+    out["王Y_COM"] = m.kings.王Y_COM;
     return out;
 }
 
 bool mated(const ProbeInput& in, bool com) {
-    GameState s = freshState(in);
+    GamePosition s = freshState(in);
     InfluenceMaps m;
-    勢力調査(s, m);
+    勢力調査(s.盤, m);
     return (com ? 詰めかCOM(s, m) : 詰めかMAN(s, m)) == OK;
 }
 
 void addChoice(const ProbeInput& in, Json& out) {
-    GameState s = freshState(in);
+    GamePosition s = freshState(in);
     InfluenceMaps m;
     ComputerWork w;
     RandomSequence sequence;
     std::vector<ScoredCandidate> candidates;
     ChoiceHooks hooks;
     hooks.candidates = &candidates;
-    勢力調査(s, m);  // as the game runs it before the computer's turn
-    const auto best = chooseComputerMove(s, m, w, in.random ? &sequence : nullptr, hooks);
+    勢力調査(s.盤, m);  // as the game runs it before the computer's turn
+    const auto best = chooseComputerMove(s, in.level, m, w, in.random ? &sequence : nullptr, hooks);
 
     Json list = Json::array();
     for (const ScoredCandidate& c : candidates) {
