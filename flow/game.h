@@ -5,6 +5,8 @@
 // The handlers are defined over several files, one concern each.
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "computer/choice.h"
@@ -13,6 +15,7 @@
 #include "display/palette.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
+#include "flow/position_analyst.h"
 #include "flow/sound_library.h"
 #include "flow/turn_state.h"
 #include "players/level_player.h"
@@ -59,6 +62,16 @@ struct PlyPlan {
     int 駒移動元Y = 0;
 };
 
+// What the analysis follows: the board, the hands, the side to move and
+// the ply, so that the same board reached again is analysed anew.
+struct ShownPosition {
+    Grid 盤{};
+    Hand man{}, com{};
+    bool upper = false;
+    int plies = 0;
+    bool operator==(const ShownPosition&) const = default;
+};
+
 // Seconds between two readings of the clock in seconds since midnight.
 double 調査_経過秒(double I_開始, double I_終了);
 
@@ -77,6 +90,8 @@ class Game {
     void Form_Unload();
     void Form_MouseDown(int button, int shift, double X, double Y);
     void Timer1_Timer();
+    // The analysis timer's tick: the strip and the review's progress.
+    void analysisTick();
     // A menu command or the opening of a menu, by item.
     void menuCommand(MenuItem item);
 
@@ -91,6 +106,12 @@ class Game {
 
   private:
     friend class GameFixture;
+
+    // Follows the shown position once the event that may have changed it is handled.
+    struct FollowAfter {
+        Game& game;
+        ~FollowAfter() { game.followShownPosition(); }
+    };
 
     // --- Game control (control.cpp) ---
     void TAIKYOKU_Click();
@@ -192,6 +213,18 @@ class Game {
     void REPLAY_Click();
     void AFTER_Click();
 
+    // --- Analysis of the shown position (analysis.cpp) ---
+    void ANALYSIS_Click();
+    // A game against the computer is being played: no analysis then.
+    bool computerGameOn() const;
+    // Starts the analysis anew when the shown position is not the one analysed.
+    void followShownPosition();
+    void stopAnalysis();
+    void showAnalysis();
+    void clearAnalysisMark();
+    // The panel and its timer are there while analysis or a review is.
+    void updatePanel();
+
     // --- Positions to and from the clipboard (position_exchange.cpp) ---
     void COPY_SFEN_Click();
     void COPY_KIFU_Click();
@@ -263,6 +296,15 @@ class Game {
     players::Thinker thinker_{players::Thinker::Priority::Background};
     // The hint's marks, or its thinking's, are on show.
     bool hintMarked_ = false;
+
+    bool analysisOn_ = false;
+    // The position under analysis, none while suspended.
+    std::optional<ShownPosition> analysed_;
+    std::optional<engine::Position> analysedRoot_;
+    int analysisGeneration_ = 0;
+    std::string strip_;
+    engine::Move analysisMark_;  // the best move framed on the board
+    PositionAnalyst analyst_;
 };
 
 }  // namespace tanukiban
