@@ -57,10 +57,9 @@ void ReviewGraph::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(0, height() / 2.0), QPointF(width(), height() / 2.0));
     if (points_.empty()) return;
     QPolygonF curve;
-    curve << QPointF(xOf(0), yOf(0));
     for (const GraphPoint& g : points_) curve << QPointF(xOf(g.ply), yOf(g.evaluation));
     QPolygonF area = curve;
-    area << QPointF(xOf(points_.back().ply), yOf(0));
+    area << QPointF(xOf(points_.back().ply), yOf(0)) << QPointF(xOf(points_.front().ply), yOf(0));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(230, 230, 230, 70));
     p.drawPolygon(area);

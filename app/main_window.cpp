@@ -68,6 +68,9 @@ MainWindow::MainWindow() {
         const int panel = analysis_->isHidden() ? 0 : analysis_->sizeHint().height();
         resize(width(), menuBar()->height() + picture + panel);
     });
+    analysis_->graph().setClickHandler([this](int ply) {
+        if (Game* g = live()) g->reviewGraphClick(ply);
+    });
     // Four times a second at least, as the analysis deepens.
     analysisTimer_.setInterval(150);
     QObject::connect(&analysisTimer_, &QTimer::timeout, this, [this] {

@@ -77,6 +77,8 @@ void Game::analysisTick() {
     if (ended_) return;
     followShownPosition();
     showAnalysis();
+    if (review_.running())
+        platform_.analysisPanel().setProgress(review_.analysed(), review_.positions());
 }
 
 void Game::showAnalysis() {
@@ -115,9 +117,9 @@ void Game::clearAnalysisMark() {
 }
 
 void Game::updatePanel() {
-    const bool shown = analysisOn_;
-    platform_.analysisPanel().setPanelVisible(shown);
-    platform_.setAnalysisTimer(shown);
+    const bool reviewing = review_.running() || !reviewed_.empty();
+    platform_.analysisPanel().setPanelVisible(analysisOn_ || reviewing);
+    platform_.setAnalysisTimer(analysisOn_ || review_.running());
 }
 
 }  // namespace tanukiban

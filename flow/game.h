@@ -8,11 +8,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "computer/choice.h"
 #include "computer/random_sequence.h"
 #include "display/canvas.h"
 #include "display/palette.h"
+#include "flow/background_review.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
 #include "flow/position_analyst.h"
@@ -72,6 +74,12 @@ struct ShownPosition {
     bool operator==(const ShownPosition&) const = default;
 };
 
+// A game on display, as its review sees it: its start and its plies.
+struct ShownGame {
+    GameState start;  // the move list's plies taken back
+    int plies = 0;
+};
+
 // Seconds between two readings of the clock in seconds since midnight.
 double 調査_経過秒(double I_開始, double I_終了);
 
@@ -92,6 +100,8 @@ class Game {
     void Timer1_Timer();
     // The analysis timer's tick: the strip and the review's progress.
     void analysisTick();
+    // A click on the review's graph: the board steps to the ply.
+    void reviewGraphClick(int ply);
     // A menu command or the opening of a menu, by item.
     void menuCommand(MenuItem item);
 
@@ -110,7 +120,10 @@ class Game {
     // Follows the shown position once the event that may have changed it is handled.
     struct FollowAfter {
         Game& game;
-        ~FollowAfter() { game.followShownPosition(); }
+        ~FollowAfter() {
+            game.followShownPosition();
+            game.followShownGame();
+        }
     };
 
     // --- Game control (control.cpp) ---
@@ -225,6 +238,16 @@ class Game {
     // The panel and its timer are there while analysis or a review is.
     void updatePanel();
 
+    // --- Review of the game on display (review.cpp) ---
+    void REVIEW_Click();
+    void showReview(const players::Review& review);
+    // Cancels a review under way, or forgets the one made.
+    void dropReview();
+    // Drops the review when the game on display is no longer the one reviewed.
+    void followShownGame();
+    // What the review says of the ply that led to the shown position.
+    void showReviewNote();
+
     // --- Positions to and from the clipboard (position_exchange.cpp) ---
     void COPY_SFEN_Click();
     void COPY_KIFU_Click();
@@ -305,6 +328,14 @@ class Game {
     std::string strip_;
     engine::Move analysisMark_;  // the best move framed on the board
     PositionAnalyst analyst_;
+
+    // The game reviewed, or being reviewed, and what the review found.
+    std::optional<ShownGame> reviewedGame_;
+    std::vector<players::ReviewedPly> reviewed_;
+    std::string reviewNote_;
+    players::ReviewBudget reviewBudget_;
+    int reviewTicket_ = 0;
+    BackgroundReview review_;
 };
 
 }  // namespace tanukiban

@@ -74,6 +74,7 @@ void Game::menuCommand(MenuItem item) {
         {MenuItem::LEBEL_DOWN, &Game::LEBEL_DOWN_Click},
         {MenuItem::KIFU_READ, &Game::KIFU_READ_Click},
         {MenuItem::KIFU_WRITE, &Game::KIFU_WRITE_Click},
+        {MenuItem::REVIEW, &Game::REVIEW_Click},
         {MenuItem::OPTION, &Game::OPTION_Click},
         {MenuItem::SIDOU, &Game::SIDOU_Click},
         {MenuItem::KEIKA, &Game::KEIKA_Click},

@@ -68,6 +68,7 @@ void Game::endProgram() {
     // A choice still under way is stopped and joined; its answer never comes.
     cancelThinking();
     analyst_.stop();
+    review_.cancel();
     終了処理();
     ended_ = true;
     platform_.setClockTimer(false);

@@ -34,6 +34,8 @@ class GameFixture {
     // The analysis stops at this depth, so that a test can wait for it.
     static void capAnalysis(Game& g, int depth) { g.analyst_.setDepthCap(depth); }
     static void awaitAnalysis(Game& g) { g.analyst_.wait(); }
+    static void setReviewBudget(Game& g, const players::ReviewBudget& b) { g.reviewBudget_ = b; }
+    static void awaitReview(Game& g) { g.review_.wait(); }
     // The key of the position the analysis works on, if any.
     static std::optional<engine::Key> analysedKey(const Game& g) {
         if (!g.analysedRoot_) return std::nullopt;
