@@ -62,11 +62,17 @@ MainWindow::MainWindow() {
     // The window grows by the panel, and gives the room back, keeping the
     // picture's scale, unless the desktop has set its size.
     analysis_->setResizeHandler([this] {
-        if (isMaximized() || isFullScreen()) return;
-        const int picture =
-            static_cast<int>(std::lround(QtSurface::kHeight * view_->surface().scale()));
-        const int panel = analysis_->isHidden() ? 0 : analysis_->sizeHint().height();
-        resize(width(), menuBar()->height() + picture + panel);
+        // Once the layouts have taken the change in, so that the window's
+        // minimum no longer holds the room given back.
+        QTimer::singleShot(0, this, [this] {
+            if (isMaximized() || isFullScreen()) return;
+            centralWidget()->layout()->activate();
+            layout()->activate();
+            const int picture =
+                static_cast<int>(std::lround(QtSurface::kHeight * view_->surface().scale()));
+            const int panel = analysis_->isHidden() ? 0 : analysis_->sizeHint().height();
+            resize(width(), menuBar()->height() + picture + panel);
+        });
     });
     analysis_->graph().setClickHandler([this](int ply) {
         if (Game* g = live()) g->reviewGraphClick(ply);
