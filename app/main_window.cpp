@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTime>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <utility>
@@ -47,8 +49,39 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
 
 MainWindow::MainWindow() {
     setWindowTitle(QStringLiteral("Tanukiban"));
-    view_ = new BoardView(this);
-    setCentralWidget(view_);
+    // The picture above, the analysis panel under it when shown.
+    auto* centre = new QWidget(this);
+    auto* column = new QVBoxLayout(centre);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    view_ = new BoardView(centre);
+    analysis_ = new QtAnalysisPanel(centre);
+    column->addWidget(view_, 1);
+    column->addWidget(analysis_);
+    setCentralWidget(centre);
+    // The window grows by the panel, and gives the room back, keeping the
+    // picture's scale, unless the desktop has set its size.
+    analysis_->setResizeHandler([this] {
+        // Once the layouts have taken the change in, so that the window's
+        // minimum no longer holds the room given back.
+        QTimer::singleShot(0, this, [this] {
+            if (isMaximized() || isFullScreen()) return;
+            centralWidget()->layout()->activate();
+            layout()->activate();
+            const int picture =
+                static_cast<int>(std::lround(QtSurface::kHeight * view_->surface().scale()));
+            const int panel = analysis_->isHidden() ? 0 : analysis_->sizeHint().height();
+            resize(width(), menuBar()->height() + picture + panel);
+        });
+    });
+    analysis_->graph().setClickHandler([this](int ply) {
+        if (Game* g = live()) g->reviewGraphClick(ply);
+    });
+    // Four times a second at least, as the analysis deepens.
+    analysisTimer_.setInterval(150);
+    QObject::connect(&analysisTimer_, &QTimer::timeout, this, [this] {
+        if (Game* g = live()) g->analysisTick();
+    });
     panel_ = std::make_unique<QtRecordPanel>(view_);
     buildMenus();
     view_->setScaleHandler(
@@ -228,6 +261,18 @@ RecordPanel& MainWindow::recordPanel() {
     return *panel_;
 }
 
+AnalysisPanel& MainWindow::analysisPanel() {
+    return *analysis_;
+}
+
+void MainWindow::setAnalysisTimer(bool on) {
+    if (on && !quitting_) {
+        if (!analysisTimer_.isActive()) analysisTimer_.start();
+    } else {
+        analysisTimer_.stop();
+    }
+}
+
 std::string MainWindow::clipboardText() const {
     return QGuiApplication::clipboard()->text().toStdString();
 }
@@ -239,6 +284,7 @@ void MainWindow::setClipboardText(std::string_view utf8) {
 void MainWindow::quit() {
     quitting_ = true;
     timer_.stop();
+    analysisTimer_.stop();
     hide();
     QCoreApplication::exit(0);
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "app/analysis_panel.h"
 #include "app/board_view.h"
 #include "app/record_panel_widgets.h"
 #include "flow/game.h"
@@ -24,6 +25,7 @@ class MainWindow : public QMainWindow, public Platform {
     // Events go to this game from now on.
     void attach(Game& game);
     BoardView& view() { return *view_; }
+    QtAnalysisPanel& analysis() { return *analysis_; }
     QAction* action(MenuItem item) const;
     // Back to the size at which the picture is drawn at its natural size.
     void showNaturalSize();
@@ -44,6 +46,8 @@ class MainWindow : public QMainWindow, public Platform {
     double secondsSinceMidnight() const override;
     void schedule(double seconds, std::function<void()> call) override;
     RecordPanel& recordPanel() override;
+    AnalysisPanel& analysisPanel() override;
+    void setAnalysisTimer(bool on) override;
     std::string clipboardText() const override;
     void setClipboardText(std::string_view utf8) override;
     void quit() override;
@@ -60,6 +64,8 @@ class MainWindow : public QMainWindow, public Platform {
 
     Game* game_ = nullptr;
     BoardView* view_;
+    QtAnalysisPanel* analysis_;
+    QTimer analysisTimer_;
     std::unique_ptr<QtRecordPanel> panel_;
     std::map<MenuItem, QAction*> actions_;
     QTimer timer_;

@@ -5,14 +5,19 @@
 // The handlers are defined over several files, one concern each.
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "computer/choice.h"
 #include "computer/random_sequence.h"
 #include "display/canvas.h"
 #include "display/palette.h"
+#include "flow/background_review.h"
 #include "flow/menu_items.h"
 #include "flow/platform.h"
+#include "flow/position_analyst.h"
 #include "flow/sound_library.h"
 #include "flow/turn_state.h"
 #include "players/level_player.h"
@@ -59,6 +64,22 @@ struct PlyPlan {
     int 駒移動元Y = 0;
 };
 
+// What the analysis follows: the board, the hands, the side to move and
+// the ply, so that the same board reached again is analysed anew.
+struct ShownPosition {
+    Grid 盤{};
+    Hand man{}, com{};
+    bool upper = false;
+    int plies = 0;
+    bool operator==(const ShownPosition&) const = default;
+};
+
+// A game on display, as its review sees it: its start and its plies.
+struct ShownGame {
+    GameState start;  // the move list's plies taken back
+    int plies = 0;
+};
+
 // Seconds between two readings of the clock in seconds since midnight.
 double 調査_経過秒(double I_開始, double I_終了);
 
@@ -77,6 +98,10 @@ class Game {
     void Form_Unload();
     void Form_MouseDown(int button, int shift, double X, double Y);
     void Timer1_Timer();
+    // The analysis timer's tick: the strip and the review's progress.
+    void analysisTick();
+    // A click on the review's graph: the board steps to the ply.
+    void reviewGraphClick(int ply);
     // A menu command or the opening of a menu, by item.
     void menuCommand(MenuItem item);
 
@@ -91,6 +116,15 @@ class Game {
 
   private:
     friend class GameFixture;
+
+    // Follows the shown position once the event that may have changed it is handled.
+    struct FollowAfter {
+        Game& game;
+        ~FollowAfter() {
+            game.followShownPosition();
+            game.followShownGame();
+        }
+    };
 
     // --- Game control (control.cpp) ---
     void TAIKYOKU_Click();
@@ -192,6 +226,28 @@ class Game {
     void REPLAY_Click();
     void AFTER_Click();
 
+    // --- Analysis of the shown position (analysis.cpp) ---
+    void ANALYSIS_Click();
+    // A game against the computer is being played: no analysis then.
+    bool computerGameOn() const;
+    // Starts the analysis anew when the shown position is not the one analysed.
+    void followShownPosition();
+    void stopAnalysis();
+    void showAnalysis();
+    void clearAnalysisMark();
+    // The panel and its timer are there while analysis or a review is.
+    void updatePanel();
+
+    // --- Review of the game on display (review.cpp) ---
+    void REVIEW_Click();
+    void showReview(const players::Review& review);
+    // Cancels a review under way, or forgets the one made.
+    void dropReview();
+    // Drops the review when the game on display is no longer the one reviewed.
+    void followShownGame();
+    // What the review says of the ply that led to the shown position.
+    void showReviewNote();
+
     // --- Positions to and from the clipboard (position_exchange.cpp) ---
     void COPY_SFEN_Click();
     void COPY_KIFU_Click();
@@ -263,6 +319,23 @@ class Game {
     players::Thinker thinker_{players::Thinker::Priority::Background};
     // The hint's marks, or its thinking's, are on show.
     bool hintMarked_ = false;
+
+    bool analysisOn_ = false;
+    // The position under analysis, none while suspended.
+    std::optional<ShownPosition> analysed_;
+    std::optional<engine::Position> analysedRoot_;
+    int analysisGeneration_ = 0;
+    std::string strip_;
+    engine::Move analysisMark_;  // the best move framed on the board
+    PositionAnalyst analyst_;
+
+    // The game reviewed, or being reviewed, and what the review found.
+    std::optional<ShownGame> reviewedGame_;
+    std::vector<players::ReviewedPly> reviewed_;
+    std::string reviewNote_;
+    players::ReviewBudget reviewBudget_;
+    int reviewTicket_ = 0;
+    BackgroundReview review_;
 };
 
 }  // namespace tanukiban

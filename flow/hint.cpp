@@ -18,14 +18,6 @@ constexpr engine::Milliseconds kHintTime{1000};
 constexpr int kHintColour = 14;
 constexpr int kHintLineWidth = 3;
 
-// Where the move starts on the screen: its board square, or the stand
-// square of the face it drops.
-std::pair<int, int> shownSource(const Move& mv) {
-    if (isManStand(mv.fromX)) return {mv.fromX, mv.fromY + 1};
-    if (isComStand(mv.fromX)) return {mv.fromX, 5 - mv.fromY};
-    return {mv.fromX, mv.fromY};
-}
-
 }  // namespace
 
 void Game::HINT_Click() {
@@ -78,6 +70,7 @@ void Game::showHint(const players::Answer& answer) {
 void Game::clearHint() {
     if (!hintMarked_) return;
     hintMarked_ = false;
+    analysisMark_ = engine::Move();  // framed again at the analysis's next tick
     platform_.surface().clearMarks();
     platform_.surface().refresh();
 }

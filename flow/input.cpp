@@ -20,6 +20,7 @@ void Game::Form_MouseDown(int /*button*/, int /*shift*/, double X, double Y) {
     // A hint being worked out gives way to the click.
     if (waiting_ == TurnState::HintThinking) cancelThinking();
     if (!acceptsInput()) return;
+    const FollowAfter follow{*this};
     clearHint();
     描画_可視(false, false, false);
     描画_棋譜_IO(1);

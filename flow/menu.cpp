@@ -48,6 +48,7 @@ std::optional<int> backgroundOf(MenuItem item) {
 
 void Game::menuCommand(MenuItem item) {
     if (!acceptsInput()) return;
+    const FollowAfter follow{*this};
     clearHint();
     if (const std::optional<int> level = levelOf(item)) return chooseLevel(*level);
     if (const std::optional<int> kind = backgroundOf(item)) return selectBackground(*kind);
@@ -66,12 +67,14 @@ void Game::menuCommand(MenuItem item) {
         {MenuItem::COPY_SFEN, &Game::COPY_SFEN_Click},
         {MenuItem::COPY_KIFU, &Game::COPY_KIFU_Click},
         {MenuItem::PASTE_SFEN, &Game::PASTE_SFEN_Click},
+        {MenuItem::ANALYSIS, &Game::ANALYSIS_Click},
         {MenuItem::REPLAY, &Game::REPLAY_Click},
         {MenuItem::AFTER, &Game::AFTER_Click},
         {MenuItem::LBEL_UP, &Game::LBEL_UP_Click},
         {MenuItem::LEBEL_DOWN, &Game::LEBEL_DOWN_Click},
         {MenuItem::KIFU_READ, &Game::KIFU_READ_Click},
         {MenuItem::KIFU_WRITE, &Game::KIFU_WRITE_Click},
+        {MenuItem::REVIEW, &Game::REVIEW_Click},
         {MenuItem::OPTION, &Game::OPTION_Click},
         {MenuItem::SIDOU, &Game::SIDOU_Click},
         {MenuItem::KEIKA, &Game::KEIKA_Click},

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "display/surface.h"
 #include "flow/menu_items.h"
@@ -38,6 +39,34 @@ class RecordPanel {
     virtual bool setFolderListPath(const std::string& path) = 0;
     // Points the file list (File1) at a folder; folder() follows.
     virtual void setFileListPath(const std::string& path) = 0;
+};
+
+// How a review judges a played move.
+enum class PlyMark { None, Mistake, Blunder };
+
+// One ply of a reviewed game on the review's graph.
+struct GraphPoint {
+    int ply = 0;
+    int evaluation = 0;  // after the ply, centipawns from the lower side's view (a mate ±30000−n)
+    PlyMark mark = PlyMark::None;
+};
+
+// The panel under the picture: the analysis strip, the review's progress bar
+// and its graph. Hidden, it takes no room; shown, the window grows by it.
+class AnalysisPanel {
+  public:
+    virtual ~AnalysisPanel() = default;
+    virtual void setPanelVisible(bool visible) = 0;
+    // The analysis of the shown position in one line; empty when none is known.
+    virtual void setStrip(std::string_view utf8) = 0;
+    // What the review says of the ply shown; empty when none.
+    virtual void setReviewNote(std::string_view utf8) = 0;
+    // `done` of `total` positions reviewed; a total of 0 hides the bar.
+    virtual void setProgress(int done, int total) = 0;
+    // One point a ply, in order; empty hides the graph.
+    virtual void setGraph(const std::vector<GraphPoint>& points) = 0;
+    // The ply the board shows, marked on the graph; 0 for none.
+    virtual void selectPly(int ply) = 0;
 };
 
 class Platform {
@@ -76,6 +105,9 @@ class Platform {
     virtual void schedule(double seconds, std::function<void()> call) = 0;
 
     virtual RecordPanel& recordPanel() = 0;
+    virtual AnalysisPanel& analysisPanel() = 0;
+    // The analysis timer, calling Game::analysisTick several times a second while on.
+    virtual void setAnalysisTimer(bool on) = 0;
 
     // The desktop's clipboard as UTF-8 text; empty when it holds no text.
     virtual std::string clipboardText() const = 0;

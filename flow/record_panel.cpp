@@ -77,6 +77,7 @@ void Game::Command1_Click() {
 
 void Game::File1_Click(std::string_view fileName) {
     if (!acceptsInput()) return;
+    const FollowAfter follow{*this};
     描画_可視(false, false, false);
     // The whole file is read and checked before the game is touched, so a
     // refused file leaves the game exactly as it was.

@@ -35,7 +35,12 @@ void Game::Form_KeyPress(int KeyAscii) {
     // Escape ends the program whatever the game is doing.
     if (KeyAscii == 27) endProgram();
     if (!acceptsInput()) return;
+    const FollowAfter follow{*this};
     if (KeyAscii == 'H' || KeyAscii == 'h') HINT_Click();
+    if (KeyAscii == 'A' || KeyAscii == 'a') {
+        clearHint();
+        ANALYSIS_Click();
+    }
 }
 
 void Game::Form_Unload() {
@@ -62,6 +67,8 @@ void Game::endProgram() {
     if (ended_) return;
     // A choice still under way is stopped and joined; its answer never comes.
     cancelThinking();
+    analyst_.stop();
+    review_.cancel();
     終了処理();
     ended_ = true;
     platform_.setClockTimer(false);

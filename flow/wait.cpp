@@ -13,7 +13,9 @@ double 調査_経過秒(double I_開始, double I_終了) {
 
 void Game::schedule(double seconds, std::function<void()> call) {
     platform_.schedule(seconds, [this, call = std::move(call)] {
-        if (!ended_) call();
+        if (ended_) return;
+        const FollowAfter follow{*this};
+        call();
     });
 }
 

@@ -50,13 +50,14 @@ TEST(窓, メニューバーの並びと名前) {
     EXPECT_EQ(captions(game->actions()[2]->menu()->actions()),
               (QStringList{"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "LEVEL6"}));
     EXPECT_EQ(captions(bar[1]->menu()->actions()),
-              (QStringList{"最初", "反転", "SFENをｺﾋﾟｰ", "棋譜をｺﾋﾟｰ", "SFENを貼付"}));
-    EXPECT_EQ(captions(bar[6]->menu()->actions()), (QStringList{"読込", "書込"}));
+              (QStringList{"最初", "反転", "SFENをｺﾋﾟｰ", "棋譜をｺﾋﾟｰ", "SFENを貼付", "検討"}));
+    EXPECT_EQ(captions(bar[6]->menu()->actions()), (QStringList{"読込", "書込", "棋譜解析"}));
     EXPECT_EQ(captions(bar[7]->menu()->actions()),
               (QStringList{"緑", "畳", "竹", "宇宙", "煉瓦", "移動指導", "経過時間", "BGM"}));
     EXPECT_EQ(bar[2]->menu(), nullptr) << "戻 acts at once";
     EXPECT_EQ(w.action(MenuItem::KIFU_WRITE)->objectName(), "KIFU_WRITE");
     EXPECT_TRUE(w.action(MenuItem::BGM)->isCheckable());
+    EXPECT_TRUE(w.action(MenuItem::ANALYSIS)->isCheckable());
     EXPECT_FALSE(w.action(MenuItem::START)->isCheckable());
     EXPECT_EQ(w.windowTitle(), "Tanukiban");
     EXPECT_EQ(w.action(MenuItem::COPY_SFEN)->shortcut(), QKeySequence(QKeySequence::Copy));

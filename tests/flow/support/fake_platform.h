@@ -51,6 +51,25 @@ class FakeRecordPanel : public RecordPanel {
     std::set<std::string> unopenable;
 };
 
+class FakeAnalysisPanel : public AnalysisPanel {
+  public:
+    void setPanelVisible(bool v) override { visible = v; }
+    void setStrip(std::string_view utf8) override { strips.emplace_back(utf8); }
+    void setReviewNote(std::string_view utf8) override { note = std::string(utf8); }
+    void setProgress(int d, int t) override { done = d, total = t; }
+    void setGraph(const std::vector<GraphPoint>& p) override { points = p; }
+    void selectPly(int ply) override { selected = ply; }
+    // The strip as last set.
+    std::string strip() const { return strips.empty() ? std::string() : strips.back(); }
+
+    bool visible = false;
+    std::vector<std::string> strips;
+    std::string note;
+    int done = 0, total = 0;
+    std::vector<GraphPoint> points;
+    int selected = 0;
+};
+
 class FakePlatform : public Platform {
   public:
     Surface& surface() override { return drawn; }
@@ -69,6 +88,8 @@ class FakePlatform : public Platform {
     // Keeps the call until runScheduled(); safe from any thread.
     void schedule(double seconds, std::function<void()> call) override;
     RecordPanel& recordPanel() override { return panel; }
+    AnalysisPanel& analysisPanel() override { return analysis; }
+    void setAnalysisTimer(bool on) override { analysisTimerOn = on; }
     std::string clipboardText() const override { return clipboard; }
     void setClipboardText(std::string_view utf8) override { clipboard = std::string(utf8); }
     void quit() override;
@@ -88,6 +109,8 @@ class FakePlatform : public Platform {
 
     RecordingSurface drawn;
     FakeRecordPanel panel;
+    FakeAnalysisPanel analysis;
+    bool analysisTimerOn = false;
     std::vector<ShownMessage> messages;
     std::deque<bool> answers;   // scripted Yes (true) / No (false) answers
     bool defaultAnswer = true;  // when the script has run out

@@ -2,6 +2,7 @@
 // The tests' way into the game object: what it holds, read-only, and a
 // position set up by hand. Everything else goes through the handlers.
 #include <functional>
+#include <optional>
 
 #include "flow/game.h"
 
@@ -30,6 +31,16 @@ class GameFixture {
     static void 描画_棋譜読込み部分消去(Game& g) { g.描画_棋譜読込み部分消去(); }
     // Every thinking time is multiplied by this; tests think briefly.
     static void setThinkTimeScale(Game& g, double scale) { g.thinkTimeScale_ = scale; }
+    // The analysis stops at this depth, so that a test can wait for it.
+    static void capAnalysis(Game& g, int depth) { g.analyst_.setDepthCap(depth); }
+    static void awaitAnalysis(Game& g) { g.analyst_.wait(); }
+    static void setReviewBudget(Game& g, const players::ReviewBudget& b) { g.reviewBudget_ = b; }
+    static void awaitReview(Game& g) { g.review_.wait(); }
+    // The key of the position the analysis works on, if any.
+    static std::optional<engine::Key> analysedKey(const Game& g) {
+        if (!g.analysedRoot_) return std::nullopt;
+        return g.analysedRoot_->key();
+    }
 };
 
 }  // namespace tanukiban
