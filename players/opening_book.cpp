@@ -22,16 +22,13 @@ std::string installedPath() {
     std::error_code error;
     const fs::path program = fs::read_symlink("/proc/self/exe", error);
     if (error) return {};
-    const fs::path folder = program.parent_path();
-    const fs::path installed = folder.parent_path() / "share" / "tanukiban" / "opening.book";
-    if (fs::exists(installed, error)) return installed.string();
-    return (folder / "opening.book").string();
+    return (program.parent_path().parent_path() / "share" / "tanukiban" / "opening.book").string();
 }
 
 }  // namespace
 
 const OpeningBook& installedBook() {
-    // The path is looked up at the first question too.
+    // Named at the first call; read at the first question.
     static const OpeningBook book(installedPath());
     return book;
 }

@@ -26,8 +26,7 @@ class OpeningBook {
 };
 
 // The book installed with the program: share/tanukiban/opening.book beside
-// the program's bin folder, or opening.book in the program's own folder (the
-// build tree).
+// the program's bin folder.
 const OpeningBook& installedBook();
 
 }  // namespace tanukiban::players
