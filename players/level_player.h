@@ -25,7 +25,9 @@ class LevelPlayer : public Player {
     SearchPlayer& searchPlayer() { return search_; }
 
     // The book the top level opens with (the installed one unless set); none
-    // to search every move.
+    // to search every move. Against the same level without it, at 150 000
+    // nodes a move from two-ply openings in colour-swapped pairs, it scored
+    // 56.8 % ± 3.5 % (95 %, by pairs) over 400 games: W 225 D 4 L 171.
     void setBook(const OpeningBook* book) { book_ = book; }
 
     // True when the searching player takes the turn.
