@@ -108,6 +108,7 @@ void Session::identify() {
     say("option name USI_Hash type spin default " + std::to_string(config_.hashMegabytes) +
         " min 1 max " + std::to_string(config_.maxHashMegabytes));
     say("option name Level type spin default 6 min 1 max 6");
+    say("option name OwnBook type check default true");
     say("option name MultiPV type spin default 1 min 1 max " + std::to_string(kMaxMultiPv));
     say("option name USI_Variant type string default <empty>");
     say("usiok");
@@ -151,6 +152,12 @@ void Session::setOption(std::string_view line) {
             return;
         }
         player_.setLevel(static_cast<int>(*n));
+    } else if (sameName(name, "OwnBook")) {
+        if (value != "true" && value != "false") {
+            say("info string OwnBook is true or false");
+            return;
+        }
+        ownBook_ = value == "true";
     } else if (sameName(name, "MultiPV")) {
         if (!n || *n < 1 || *n > kMaxMultiPv) {
             say("info string MultiPV is 1 to " + std::to_string(kMaxMultiPv));
@@ -258,6 +265,9 @@ void Session::go(std::string_view line) {
         infinite_ = infinite;
     }
     if (players::searches(level)) tableReady_ = true;
+    // Several lines, pondering and an endless search ask for the search itself.
+    const bool book = ownBook_ && multiPv_ == 1 && !ponder && !infinite;
+    player_.setBook(book ? config_.book : nullptr);
     const Position root = position_.current;
     players::Budget budget{limits,
                            [this, root](const SearchInfo& info) { say(infoLine(info, root)); }};

@@ -28,6 +28,8 @@ struct SessionConfig {
     // Caps on every search, whatever `go` asks; 0 for none.
     int depthCap = 0;
     std::uint64_t nodeCap = 0;
+    // The book of the OwnBook option.
+    const players::OpeningBook* book = &players::installedBook();
 };
 
 class Session {
@@ -74,7 +76,8 @@ class Session {
     std::unique_ptr<players::Player> matePlayer_;
     std::size_t hashMegabytes_;
     bool tableReady_ = false;  // the table's memory is taken
-    int multiPv_ = 1;          // lines the searching levels report; the one-ply ones give one move
+    bool ownBook_ = true;
+    int multiPv_ = 1;  // lines the searching levels report; the one-ply ones give one move
     PositionText position_;
 
     std::mutex mutex_;

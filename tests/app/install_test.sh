@@ -12,6 +12,7 @@ if [[ "${1:-}" != --inside ]]; then
     trap 'rm -rf "$work"' EXIT
     cmake --install "$build" --prefix "$work/prefix" > "$work/install.log"
     for f in bin/tanukiban bin/tanukiban-usi lib/tanukiban/libtanukiban_sound.so \
+             share/tanukiban/opening.book \
              share/applications/tanukiban.desktop \
              share/icons/hicolor/128x128/apps/tanukiban.png; do
         [[ -f "$work/prefix/$f" ]] || { echo "FAIL: $f not installed" >&2; exit 1; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package holds the game, the engine, the sound library, the
-# desktop entry and the icon, and depends on the Qt and SDL libraries it
-# links. Builds the package into a fresh folder; installs nothing.
+# The Debian package holds the game, the engine, its opening book, the
+# sound library, the desktop entry and the icon, and depends on the Qt and
+# SDL libraries it links. Builds the package into a fresh folder; installs nothing.
 #   package_test.sh BUILD_DIR
 set -eu
 build=$(realpath "$1")
@@ -15,6 +15,7 @@ deb=$(ls "$work"/tanukiban_*_amd64.deb 2>/dev/null | head -1)
 [[ -n "$deb" ]] || fail "no tanukiban_<version>_amd64.deb: $(ls "$work")"
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/tanukiban usr/bin/tanukiban-usi usr/lib/tanukiban/libtanukiban_sound.so \
+         usr/share/tanukiban/opening.book \
          usr/share/applications/tanukiban.desktop usr/share/icons/hicolor/128x128/apps/tanukiban.png; do
     grep -q " \./$f\$" <<< "$contents" || fail "$f is not in the package"
 done

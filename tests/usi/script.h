@@ -19,8 +19,9 @@ using Clock = std::chrono::steady_clock;
 // A session whose answers are kept for the test to wait on.
 class Script {
   public:
-    Script()
-        : session_([this](std::string_view line) { keep(line); }, [] { return Clock::now(); }) {}
+    explicit Script(SessionConfig config = {})
+        : session_([this](std::string_view line) { keep(line); }, [] { return Clock::now(); },
+                   config) {}
 
     bool send(std::string_view line) { return session_.handle(line); }
 

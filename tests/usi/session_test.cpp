@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/movegen.h"
 #include "tests/usi/script.h"
 #include "usi/notation.h"
 #include "usi/position_text.h"
@@ -200,6 +201,37 @@ std::pair<std::vector<ReportedLine>, std::string> lastReport(Script& s) {
         }
         if (line->starts_with("info depth ")) infos.push_back(*line);
     }
+}
+
+// OwnBook answers from the book at once; switched off, or for several lines,
+// the search answers.
+TEST(UsiSession, OwnBookは本の手を指し切れば読む) {
+    const engine::Position start = engine::Position::initial();
+    engine::MoveList moves;
+    engine::generateMoves(start, moves);
+    const engine::Move booked = moves.moves[moves.size - 1];
+    engine::Book book;
+    book.add(start, booked);
+    const players::OpeningBook opening(std::move(book));
+    SessionConfig config;
+    config.book = &opening;
+    Script s(config);
+    s.send("usi");
+    EXPECT_TRUE(s.await("option name OwnBook type check default true"));
+    EXPECT_TRUE(s.await("usiok"));
+    s.send("position startpos");
+    s.send("go nodes 5000");
+    EXPECT_EQ(s.await(""), "bestmove " + formatMove(start, booked)) << "searched first";
+
+    for (const char* option : {"OwnBook value false", "OwnBook value true"}) {
+        s.send(std::string("setoption name ") + option);
+        if (std::string_view(option).ends_with("true")) s.send("setoption name MultiPV value 2");
+        s.send("go nodes 5000");
+        EXPECT_TRUE(s.await("info depth ")) << option;
+        expectLegalAnswer(s.await("bestmove "), "startpos");
+    }
+    s.send("setoption name OwnBook value maybe");
+    EXPECT_EQ(s.await("info string "), "info string OwnBook is true or false");
 }
 
 // Several lines: distinct legal moves best first, the answer line 1's; no

@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -39,6 +41,8 @@ const char kHelp[] =
     "  --lower-on LIST\n"
     "  --upper-weights F  the upper (lower) player's evaluation weights, a file of\n"
     "  --lower-weights F  whole numbers as tools/tune writes them\n"
+    "  --upper-book F     the upper (lower) level 6 opens with the book file F\n"
+    "  --lower-book F     (default: no book)\n"
     "  --jobs N           games played at once, 1 or 2 (default 1)\n"
     "  --show-moves       print every ply of every game\n"
     "  --help             this text\n"
@@ -197,6 +201,11 @@ int main(int argc, char** argv) {
             auto& side = a == "--upper-weights" ? o.upperEngine : o.lowerEngine;
             if (!readWeights(argv[++i], side.weights))
                 return usageError("cannot read a full set of weights");
+        } else if ((a == "--upper-book" || a == "--lower-book") && hasValue) {
+            auto& side = a == "--upper-book" ? o.upperEngine : o.lowerEngine;
+            std::optional<tanukiban::engine::Book> book = tanukiban::engine::Book::load(argv[++i]);
+            if (!book) return usageError("cannot read the book file");
+            side.book = std::make_shared<const tanukiban::players::OpeningBook>(std::move(*book));
         } else if (a == "--first" && hasValue) {
             const std::string side = argv[++i];
             if (side == "upper") {

@@ -86,6 +86,7 @@ class Game {
         player.setLevel(level);
         player.searchPlayer().setFeatures(side.features);
         if (side.weights) player.searchPlayer().setWeights(*side.weights);
+        player.setBook(side.book.get());
     }
 
     // A legal move (one that does not leave the mover's king attacked),

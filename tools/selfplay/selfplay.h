@@ -3,12 +3,14 @@
 // by the same choice on the position turned half round with the sides
 // exchanged, the move mapped back; levels 4–6 search with the engine.
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "computer/random_sequence.h"
 #include "engine/search.h"
+#include "players/opening_book.h"
 #include "rules/state.h"
 
 namespace tanukiban {
@@ -22,6 +24,7 @@ struct EngineSide {
     int depth = 0;
     engine::SearchFeatures features{};
     std::optional<engine::Weights> weights;
+    std::shared_ptr<const players::OpeningBook> book;  // none: no book
 };
 
 struct SelfPlayConfig {
