@@ -4,15 +4,15 @@
 
 namespace tanukiban {
 
-void BackgroundReview::start(const GameState& start, int plies, const players::ReviewBudget& budget,
-                             Done done) {
+void BackgroundReview::start(const GamePosition& start, int plies,
+                             const players::ReviewBudget& budget, Done done) {
     cancel();
     stop_.store(false, std::memory_order_relaxed);
     analysed_.store(0, std::memory_order_relaxed);
     positions_.store(plies + 1, std::memory_order_relaxed);
     running_.store(true, std::memory_order_release);
     // The thread keeps its own copy of the game: the window's goes on changing.
-    auto game = std::make_unique<GameState>(start);
+    auto game = std::make_unique<GamePosition>(start);
     thread_ = std::thread([this, game = std::move(game), plies, budget, done = std::move(done)] {
         // A fresh reviewer for each game, so that the same game and budget give
         // the same review wherever it is made.

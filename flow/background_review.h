@@ -23,7 +23,8 @@ class BackgroundReview {
     // Reviews the first `plies` plies of the game from `start`; `done` gets the
     // review on the review's thread unless it was cancelled. A review still
     // running is cancelled first.
-    void start(const GameState& start, int plies, const players::ReviewBudget& budget, Done done);
+    void start(const GamePosition& start, int plies, const players::ReviewBudget& budget,
+               Done done);
     // Stops the review and waits for it; its `done` is not called.
     void cancel();
     // Waits until the review has ended by itself.

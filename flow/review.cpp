@@ -76,7 +76,7 @@ void Game::REVIEW_Click() {
         return;
     }
     dropReview();
-    reviewedGame_ = std::move(game);
+    reviewedGame_ = game;
     const int ticket = ++reviewTicket_;
     // The review comes on its own thread and is posted on to the window's.
     review_.start(reviewedGame_->start, reviewedGame_->plies, reviewBudget_,
