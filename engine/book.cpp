@@ -17,32 +17,6 @@ constexpr std::size_t kEntrySize = 8 + 2;
 // Far beyond any book worth shipping; a larger file is not read at all.
 constexpr std::size_t kMaxEntries = 1 << 22;
 
-Square turned(Square s) {
-    return SquareCount - 1 - s;
-}
-
-Position turnedAbout(const Position& pos) {
-    const Placement from = pos.placement();
-    Placement to;
-    for (Square s = 0; s < SquareCount; ++s) {
-        const Piece p = from.board[s];
-        if (p != NoPiece) to.board[turned(s)] = makePiece(~colorOf(p), kindOf(p));
-    }
-    for (int pair = 0; pair < PairCount; ++pair) {
-        to.hand[Lower][pair] = from.hand[Upper][pair];
-        to.hand[Upper][pair] = from.hand[Lower][pair];
-    }
-    to.sideToMove = ~from.sideToMove;
-    Position out;
-    out.set(to);
-    return out;
-}
-
-Move turnedMove(Move m) {
-    if (m.isDrop()) return Move::drop(m.dropFace(), turned(m.to()));
-    return Move::board(turned(m.from()), turned(m.to()));
-}
-
 // The position with the lower side to move, and whether it was turned.
 std::pair<Key, bool> bookKey(const Position& pos) {
     if (pos.sideToMove() == Lower) return {pos.key(), false};
@@ -85,14 +59,14 @@ Move Book::probe(const Position& pos) const {
     const auto it = std::lower_bound(entries_.begin(), entries_.end(), key,
                                      [](const BookEntry& e, Key k) { return e.key < k; });
     if (it == entries_.end() || it->key != key) return Move();
-    const Move m = turnedOver ? turnedMove(it->move) : it->move;
+    const Move m = turnedOver ? turnedAbout(it->move) : it->move;
     // A key shared by another position must not put an illegal move on the board.
     return isLegal(pos, m) ? m : Move();
 }
 
 void Book::add(const Position& pos, Move m) {
     const auto [key, turnedOver] = bookKey(pos);
-    const BookEntry entry{key, turnedOver ? turnedMove(m) : m};
+    const BookEntry entry{key, turnedOver ? turnedAbout(m) : m};
     const auto it = std::lower_bound(entries_.begin(), entries_.end(), key,
                                      [](const BookEntry& e, Key k) { return e.key < k; });
     if (it != entries_.end() && it->key == key) {

@@ -229,4 +229,32 @@ void Position::setPriorKeys(std::vector<Key> keys) {
     sinceNull_ = static_cast<int>(keys_.size());
 }
 
+namespace {
+Square turned(Square s) {
+    return SquareCount - 1 - s;
+}
+}  // namespace
+
+Position turnedAbout(const Position& pos) {
+    const Placement from = pos.placement();
+    Placement to;
+    for (Square s = 0; s < SquareCount; ++s) {
+        const Piece p = from.board[s];
+        if (p != NoPiece) to.board[turned(s)] = makePiece(~colorOf(p), kindOf(p));
+    }
+    for (int pair = 0; pair < PairCount; ++pair) {
+        to.hand[Lower][pair] = from.hand[Upper][pair];
+        to.hand[Upper][pair] = from.hand[Lower][pair];
+    }
+    to.sideToMove = ~from.sideToMove;
+    Position out;
+    out.set(to);
+    return out;
+}
+
+Move turnedAbout(Move m) {
+    if (m.isDrop()) return Move::drop(m.dropFace(), turned(m.to()));
+    return Move::board(turned(m.from()), turned(m.to()));
+}
+
 }  // namespace tanukiban::engine

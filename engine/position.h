@@ -99,4 +99,10 @@ class Position {
     int sinceNull_ = 0;      // plies since the last pass, for repetitions
 };
 
+// The position turned half round, every piece changing side, the other side
+// to move; and a move of one of the two as the other sees it. Lets a table
+// or a choice written for one side serve both.
+Position turnedAbout(const Position& pos);
+Move turnedAbout(Move m);
+
 }  // namespace tanukiban::engine

@@ -10,31 +10,6 @@ namespace tanukiban::players {
 
 namespace {
 
-using engine::Square;
-
-Square turned(Square s) {
-    return engine::SquareCount - 1 - s;
-}
-
-// The engine position turned half round with every piece changing side.
-engine::Position turnedAbout(const engine::Position& pos) {
-    using namespace engine;
-    const Placement from = pos.placement();
-    Placement to;
-    for (Square s = 0; s < SquareCount; ++s) {
-        const Piece p = from.board[s];
-        to.board[turned(s)] = p == NoPiece ? NoPiece : makePiece(~colorOf(p), kindOf(p));
-    }
-    for (int pair = 0; pair < PairCount; ++pair) {
-        to.hand[Lower][pair] = from.hand[Upper][pair];
-        to.hand[Upper][pair] = from.hand[Lower][pair];
-    }
-    to.sideToMove = ~from.sideToMove;
-    Position result;
-    result.set(to);
-    return result;
-}
-
 Move gameMove(const ChosenMove& c) {
     return Move{c.元X, c.元Y, c.先X, c.先Y, c.元駒, c.先駒};
 }
@@ -113,8 +88,7 @@ Answer OnePlyPlayer::legalChoice(const Turn& turn) {
         best = m;
     }
     if (lower) {
-        best = best.isDrop() ? engine::Move::drop(best.dropFace(), turned(best.to()))
-                             : engine::Move::board(turned(best.from()), turned(best.to()));
+        best = engine::turnedAbout(best);
     }
     answer.outcome = Outcome::Moved;
     answer.best = best;

@@ -16,6 +16,7 @@
 #include "engine/book.h"
 #include "engine/movegen.h"
 #include "engine/search.h"
+#include "tools/arguments.h"
 
 namespace {
 
@@ -41,13 +42,7 @@ struct Options {
          hash = 64;
 };
 
-bool parseLong(const char* text, long lo, long hi, long& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < lo || v > hi) return false;
-    out = v;
-    return true;
-}
+using tanukiban::tools::parseLong;
 
 bool parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/movegen.h"
+#include "tools/arguments.h"
 #include "tools/probe/probe_line.h"
 #include "tools/probe/record_mode.h"
 #include "tools/probe/review_mode.h"
@@ -22,13 +23,7 @@ int usage() {
     return 2;
 }
 
-bool parseLong(const char* text, long lo, long hi, long& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < lo || v > hi) return false;
-    out = v;
-    return true;
-}
+using tanukiban::tools::parseLong;
 
 int runPerft(const char* arg) {
     long depth = 0;

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "tools/arguments.h"
 #include "tools/selfplay/selfplay.h"
 
 namespace {
@@ -62,13 +63,7 @@ struct Options {
     tanukiban::EngineSide upperEngine, lowerEngine;
 };
 
-bool parseLong(const char* text, long lo, long hi, long& out) {
-    char* end = nullptr;
-    const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < lo || v > hi) return false;
-    out = v;
-    return true;
-}
+using tanukiban::tools::parseLong;
 
 // Sets each named part of the search on or off.
 bool parseFeatures(const std::string& list, bool on, tanukiban::engine::SearchFeatures& f) {
