@@ -48,10 +48,8 @@ class Scan {
          const ChoiceHooks& hooks)
         : s_(s), level_(level), m_(m), w_(w), random_(random), hooks_(hooks), kings_(m.kings) {}
 
-    std::optional<ChosenMove> run() {
+    std::optional<ScoredMove> run() {
         if (!boardMoves() && w_.前持駒数COM > 0) drops();
-        if (!best_) return std::nullopt;
-        if (!best_->isDrop()) best_->先駒 = 取得_移動後成り駒(best_->先駒);
         return best_;
     }
 
@@ -81,7 +79,9 @@ class Scan {
                             盤評価(s_, level_, m_, w_, random_, taken, piece, x, y, tx, ty);
                         s_.盤[tx][ty] = taken;
                         s_.盤[x][y] = piece;
-                        if (consider(x, y, tx, ty, piece, score) && taken == 王MAN) return true;
+                        const GameMove move =
+                            GameMove::onBoard(x, y, tx, ty, piece, 取得_移動後成り駒(piece));
+                        if (consider(move, score) && taken == 王MAN) return true;
                     }
                 }
             }
@@ -106,7 +106,8 @@ class Scan {
                         const Score score =
                             盤評価(s_, level_, m_, w_, random_, 空桝, piece, column, pair, tx, ty);
                         s_.盤[tx][ty] = 空桝;
-                        if (consider(column, pair, tx, ty, piece, score) && w_.最高点 >= kMateFound)
+                        if (consider(GameMove::drop(piece, tx, ty), score) &&
+                            w_.最高点 >= kMateFound)
                             return;
                     }
                 }
@@ -115,12 +116,11 @@ class Scan {
     }
 
     // Keeps the candidate when it is strictly better than every earlier one.
-    bool consider(int fx, int fy, int tx, int ty, int piece, const Score& score) {
-        if (hooks_.candidates != nullptr)
-            hooks_.candidates->push_back({fx, fy, tx, ty, piece, score});
+    bool consider(const GameMove& move, const Score& score) {
+        if (hooks_.candidates != nullptr) hooks_.candidates->push_back({move, score});
         if (!(score > w_.最高点)) return false;
         w_.最高点 = score;
-        best_ = ChosenMove{fx, fy, tx, ty, piece, piece, score};
+        best_ = ScoredMove{move, score};
         return true;
     }
 
@@ -132,12 +132,12 @@ class Scan {
     const ChoiceHooks& hooks_;
     // Where the kings stand before the move.
     const KingSquares kings_;
-    std::optional<ChosenMove> best_;
+    std::optional<ScoredMove> best_;
 };
 
 }  // namespace
 
-std::optional<ChosenMove> chooseComputerMove(GamePosition& s, int level, InfluenceMaps& m,
+std::optional<ScoredMove> chooseComputerMove(GamePosition& s, int level, InfluenceMaps& m,
                                              ComputerWork& w, RandomSequence* random,
                                              const ChoiceHooks& hooks) {
     prepareComputerTurn(s, m, w);

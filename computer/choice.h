@@ -8,24 +8,16 @@
 #include "computer/random_sequence.h"
 #include "computer/score.h"
 #include "computer/work.h"
+#include "rules/game_move.h"
 #include "rules/influence.h"
 
 namespace tanukiban {
 
-struct ChosenMove {
-    // A drop has 元X −1 or −3 (the stand column of the face) and 元Y the pair.
-    int 元X = 0, 元Y = 0, 先X = 0, 先Y = 0;
-    int 元駒 = 空桝;  // the piece as it stood, or the face dropped
-    int 先駒 = 空桝;  // the face it shows on the destination
+// A candidate with its score, or the move chosen. The piece showed its face
+// before the move (`before`) while it was scored.
+struct ScoredMove {
+    GameMove move;
     Score score{};
-
-    bool isDrop() const { return isComStand(元X); }
-};
-
-// One scored candidate; piece is the face it showed while scored.
-struct ScoredCandidate {
-    int fromX, fromY, toX, toY, piece;
-    Score score;
 };
 
 struct ChoiceHooks {
@@ -33,7 +25,7 @@ struct ChoiceHooks {
     // face of the drop scan, so a caller can keep a clock display moving.
     std::function<void()> tick;
     // When set, receives every scored candidate in scan order.
-    std::vector<ScoredCandidate>* candidates = nullptr;
+    std::vector<ScoredMove>* candidates = nullptr;
 };
 
 // The copies and probes of the position before the move, taken at the start
@@ -45,7 +37,7 @@ void prepareComputerTurn(GamePosition& s, InfluenceMaps& m, ComputerWork& w);
 // candidate tried); w keeps the copies of the position before the move.
 // Returns nothing when there is no candidate at all. `random` may be null:
 // pawn moves then get no random fraction.
-std::optional<ChosenMove> chooseComputerMove(GamePosition& s, int level, InfluenceMaps& m,
+std::optional<ScoredMove> chooseComputerMove(GamePosition& s, int level, InfluenceMaps& m,
                                              ComputerWork& w, RandomSequence* random,
                                              const ChoiceHooks& hooks = {});
 

@@ -87,4 +87,31 @@ void 描画_敵持盤(const Canvas& c, const Hand& 持駒COM) {
     }
 }
 
+int standFaceAt(int column, int row) {
+    if (isManStand(column) && row >= 2 && row <= 5) return standFace(column, row - 1);
+    if (isComStand(column) && row >= 1 && row <= 4) return standFace(column, 5 - row);
+    return 空桝;
+}
+
+void clearStandFrames(Surface& s) {
+    for (int i = 1; i <= 4; ++i) {
+        描画_桝輪郭(s, 桝枠色, 敵持盤X1, i);
+        描画_桝輪郭(s, 桝枠色, 敵持盤X2, i);
+        描画_桝輪郭(s, 桝枠色, 自持盤X1, i + 1);
+        描画_桝輪郭(s, 桝枠色, 自持盤X2, i + 1);
+    }
+}
+
+std::pair<int, int> standSquareOf(int face) {
+    const int pair = facePair(face);
+    const bool second = pairFace(pair, true, face > 0) == face;
+    if (face > 0) return {second ? 敵持盤X2 : 敵持盤X1, 5 - pair};
+    return {second ? 自持盤X2 : 自持盤X1, pair + 1};
+}
+
+std::pair<int, int> shownSource(const GameMove& mv) {
+    if (mv.isDrop()) return standSquareOf(mv.before);
+    return {mv.fromX, mv.fromY};
+}
+
 }  // namespace tanukiban

@@ -1,7 +1,10 @@
 #pragma once
 // The picture side of the window: pictures, square frames, the board, the
 // background tiles and the two piece stands.
+#include <utility>
+
 #include "display/canvas.h"
+#include "rules/game_move.h"
 #include "rules/state.h"
 
 namespace tanukiban {
@@ -23,5 +26,16 @@ void 描画_背景(Surface& s, int IN_背景種類);
 // squares and a bare count cell.
 void 描画_自持盤(const Canvas& c, const Hand& 持駒MAN);
 void 描画_敵持盤(const Canvas& c, const Hand& 持駒COM);
+
+// The face drawn on a stand square, or 空桝 for any other square.
+int standFaceAt(int column, int row);
+// The frames of the sixteen stand squares in 桝枠色: wipes the guide there.
+void clearStandFrames(Surface& s);
+// The stand square a face is drawn in: the lower player's column 7 (歩 香
+// 桂 銀) or 9 at row pair + 1, the upper player's −1 or −3 at row 5 − pair.
+std::pair<int, int> standSquareOf(int face);
+// Where a move starts on the screen: its board square, or the stand square
+// of the face it drops.
+std::pair<int, int> shownSource(const GameMove& mv);
 
 }  // namespace tanukiban

@@ -70,34 +70,24 @@ void writeToGame(const Position& pos, GamePosition& s) {
     s.手番 = pos.sideToMove() == Upper ? s.手番COM : s.手番MAN;
 }
 
-tanukiban::Move toGameMove(const Position& pos, Move m) {
+GameMove toGameMove(const Position& pos, Move m) {
     const int toX = columnOf(m.to()), toY = rowOf(m.to());
     if (m.isDrop()) {
-        const Kind face = m.dropFace();
-        const int code = codeFromPiece(makePiece(pos.sideToMove(), face));
-        // The stand's first column holds the faces 歩 香 桂 銀.
-        const bool first = face == Pawn || face == Lance || face == Knight || face == Silver;
-        const int column = pos.sideToMove() == Lower ? (first ? 自持盤X1 : 自持盤X2)
-                                                     : (first ? 敵持盤X1 : 敵持盤X2);
-        return {column, pairOf(face) + 1, toX, toY, code, code};
+        return GameMove::drop(codeFromPiece(makePiece(pos.sideToMove(), m.dropFace())), toX, toY);
     }
-    return {columnOf(m.from()),
-            rowOf(m.from()),
-            toX,
-            toY,
-            codeFromPiece(pos.pieceOn(m.from())),
-            codeFromPiece(pos.pieceAfter(m))};
+    return GameMove::onBoard(columnOf(m.from()), rowOf(m.from()), toX, toY,
+                             codeFromPiece(pos.pieceOn(m.from())),
+                             codeFromPiece(pos.pieceAfter(m)));
 }
 
-Move fromGameMove(const Position& pos, const tanukiban::Move& gm) {
+Move fromGameMove(const Position& pos, const GameMove& gm) {
     if (!onBoard(gm.toX, gm.toY)) return Move();
     const Square to = squareAt(gm.toX, gm.toY);
     Move m;
-    if (isStand(gm.fromX)) {
+    if (gm.isDrop()) {
         const Piece p = pieceFromCode(gm.before);
         if (p == NoPiece || colorOf(p) != pos.sideToMove() || kindOf(p) == King) return Move();
-        if (isManStand(gm.fromX) != (pos.sideToMove() == Lower)) return Move();
-        if (standFace(gm.fromX, pairOf(kindOf(p)) + 1) != gm.before) return Move();
+        if (gm.pair != pairOf(kindOf(p)) + 1) return Move();
         m = Move::drop(kindOf(p), to);
     } else {
         if (!onBoard(gm.fromX, gm.fromY)) return Move();

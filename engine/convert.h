@@ -1,8 +1,8 @@
 #pragma once
 // Between the engine and the game's own state: the board 盤 with its piece
 // codes, the hands 持駒MAN/持駒COM, the side to move, and the game's move
-// description (rules' Move: source square or stand column, destination,
-// piece before and after).
+// (GameMove: source square or stand pair, destination, faces before and
+// after). The engine counts a pair's pieces in hand from 0, the game from 1.
 //
 // The game's lower side (MAN, negative codes) is the engine's Lower and its
 // upper side (COM) the engine's Upper, whichever of them moves first.
@@ -32,16 +32,12 @@ std::optional<Position> positionFromGame(const GamePosition& s, Color sideToMove
 // 手番COM or 手番MAN by the side to move. Nothing else changes.
 void writeToGame(const Position& pos, GamePosition& s);
 
-// The game's description of an engine move in the position before it. A
-// drop has fromX the side's stand column of the face (7/9 lower, −1/−3
-// upper) and fromY the pair 1..4, as rules' generateMoves writes it; note
-// that 駒移動 takes a lower-side drop's row as pair + 1.
-tanukiban::Move toGameMove(const Position& pos, Move m);
+// The game's move of an engine move in the position before it.
+GameMove toGameMove(const Position& pos, Move m);
 
 // The engine move the game's description names, or no move when it names
 // none that the position's side to move can legally make. A drop is known by
-// its stand column and its face (`before`); its fromY is not read, so both
-// the pair and the stand row are accepted.
-Move fromGameMove(const Position& pos, const tanukiban::Move& gm);
+// its face (`before`).
+Move fromGameMove(const Position& pos, const GameMove& gm);
 
 }  // namespace tanukiban::engine

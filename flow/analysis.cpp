@@ -3,6 +3,7 @@
 // strip and the frame belong to the position on the board or are empty:
 // every event that may change the position checks it before the window
 // shows anything again.
+#include "display/board.h"
 #include "engine/convert.h"
 #include "flow/analysis_text.h"
 #include "flow/engine_move.h"
@@ -97,7 +98,7 @@ void Game::showAnalysis() {
     if (best == analysisMark_ || hintMarked_) return;
     clearAnalysisMark();
     if (!best) return;
-    const Move mv = engine::toGameMove(*analysedRoot_, best);
+    const GameMove mv = engine::toGameMove(*analysedRoot_, best);
     const auto [x, y] = shownSource(mv);
     Surface& surface = platform_.surface();
     surface.setMarking(true);

@@ -23,7 +23,7 @@ std::string evaluationText(int evaluation) {
 }
 
 std::string moveText(const engine::Position& pos, engine::Move move) {
-    const Move m = engine::toGameMove(pos, move);
+    const GameMove m = engine::toGameMove(pos, move);
     if (text::language() == text::Language::English) {
         const MoveKind kind = move.isDrop()                               ? MoveKind::Drop
                               : pos.pieceOn(move.to()) != engine::NoPiece ? MoveKind::Capture

@@ -5,6 +5,7 @@
 #include "computer/choice.h"
 #include "flow/drawing.h"
 #include "flow/game.h"
+#include "record/ply_move.h"
 #include "rules/mate.h"
 
 namespace tanukiban {
@@ -34,19 +35,11 @@ void Game::playComputerAnswer(const players::Answer& answer) {
         終了("あなた");
         return;
     }
-    const Move mv = answer.move;
-    PlyPlan plan;
-    plan.stored.元X = mv.fromX;
-    plan.stored.元Y = mv.fromY;
-    plan.stored.先X = mv.toX;
-    plan.stored.先Y = mv.toY;
-    plan.stored.元駒 = mv.before;
-    plan.stored.先駒 = mv.after;
-    plan.駒移動元Y = mv.fromY;
-    playPly(plan, [this, mv](int captured) { endOfComputerPly(mv, captured); });
+    const GameMove mv = answer.move;
+    playPly(mv, UpperDropRow::Pair, [this, mv](int captured) { endOfComputerPly(mv, captured); });
 }
 
-void Game::endOfComputerPly(const Move& mv, int captured) {
+void Game::endOfComputerPly(const GameMove& mv, int captured) {
     GameState& s = state_;
     platform_.setClockTimer(false);
     const KingSquares kings = 勢力調査(s.盤, maps_);
@@ -62,7 +55,7 @@ void Game::endOfComputerPly(const Move& mv, int captured) {
         platform_.showMessage("   ** 王手 **", "");
     }
 
-    const MoveKind kind = isStand(mv.fromX)  ? MoveKind::Drop
+    const MoveKind kind = mv.isDrop()        ? MoveKind::Drop
                           : captured != 空桝 ? MoveKind::Capture
                                              : MoveKind::Move;
     描画_移動結果(canvas(), s.手番COM, mv.toX, mv.toY, mv.after, 白色, kind);

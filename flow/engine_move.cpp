@@ -25,10 +25,4 @@ players::Turn turnOf(const GamePosition& s, bool com) {
     return players::turnOfGame(s, com, priorKeys(s));
 }
 
-std::pair<int, int> shownSource(const Move& mv) {
-    if (isManStand(mv.fromX)) return {mv.fromX, mv.fromY + 1};
-    if (isComStand(mv.fromX)) return {mv.fromX, 5 - mv.fromY};
-    return {mv.fromX, mv.fromY};
-}
-
 }  // namespace tanukiban

@@ -1,6 +1,5 @@
 #pragma once
 // The game's position as a player's turn.
-#include <utility>
 #include <vector>
 
 #include "engine/zobrist.h"
@@ -16,9 +15,5 @@ std::vector<engine::Key> priorKeys(const GamePosition& s);
 
 // The turn of s with the upper side (`com`) or the lower side to move.
 players::Turn turnOf(const GamePosition& s, bool com);
-
-// Where a move starts on the screen: its board square, or the stand square
-// of the face it drops.
-std::pair<int, int> shownSource(const Move& mv);
 
 }  // namespace tanukiban

@@ -24,6 +24,7 @@
 #include "players/thinker.h"
 #include "record/handicap.h"
 #include "record/notice.h"
+#include "record/ply_move.h"
 #include "rules/influence.h"
 #include "rules/movegen.h"
 #include "rules/state.h"
@@ -55,13 +56,6 @@ struct PickUp {
     int 移動先X = 0, 移動先Y = 0;
     int 移動駒 = 空桝;
     int 移動前駒 = 空桝;
-};
-
-// A ply about to be played: what the move list keeps, and the source row
-// as making the move wants it (the pair, for a drop from the upper stand).
-struct PlyPlan {
-    Ply stored;
-    int 駒移動元Y = 0;
 };
 
 // What the analysis follows: the board, the hands, the side to move and
@@ -162,7 +156,7 @@ class Game {
     void pickFromStand(int u, int t);
     void playHeldPiece();
     // The rest of a human's ply, once the piece has turned over.
-    void endOfHumanPly(int captured);
+    void endOfHumanPly(const GameMove& mv, int captured);
     void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
     void SIDOU_Click();
 
@@ -184,11 +178,12 @@ class Game {
     void com_ban(std::function<void()> afterwards = {});
     void startComputerChoice();
     void playComputerAnswer(const players::Answer& answer);
-    void endOfComputerPly(const Move& mv, int captured);
+    void endOfComputerPly(const GameMove& mv, int captured);
     // Reads the mover's clock, stores and counts the ply, makes it, turns the
     // piece over and plays the knock, then goes on with `then` and what it
-    // took. The end test and passing the turn are the caller's.
-    void playPly(const PlyPlan& plan, std::function<void(int captured)> then);
+    // took. The end test and passing the turn are the caller's. `row` is how
+    // the move list keeps an upper drop: as clicked, or as the computer's.
+    void playPly(const GameMove& mv, UpperDropRow row, std::function<void(int captured)> then);
     // The engine's move for the player to move, shown until the next click or
     // command (hint.cpp).
     void HINT_Click();
@@ -201,7 +196,7 @@ class Game {
     // Drops the thinking under way; its answer never comes.
     void cancelThinking();
     // Makes a recorded move on the state and redraws the squares and stands it changed.
-    void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+    void 駒移動(const GameMove& mv);
     void 終了(std::string_view 勝手);
     // The game ends drawn when the move list is full; same dialogue as a win.
     void 引き分け();

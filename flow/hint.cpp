@@ -52,9 +52,9 @@ void Game::showHint(const players::Answer& answer) {
         platform_.showMessage("指せる手がありません", "ﾋﾝﾄ");
         return;
     }
-    const Move& mv = answer.move;
+    const GameMove& mv = answer.move;
     const auto [x, y] = shownSource(mv);
-    const MoveKind kind = isStand(mv.fromX)                   ? MoveKind::Drop
+    const MoveKind kind = mv.isDrop()                         ? MoveKind::Drop
                           : state_.盤[mv.toX][mv.toY] != 空桝 ? MoveKind::Capture
                                                               : MoveKind::Move;
     Surface& surface = platform_.surface();

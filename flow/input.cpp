@@ -132,16 +132,11 @@ void Game::pickFromStand(int u, int t) {
         描画_桝輪郭(canvas(), 桝枠色, p.移動元X, p.移動元Y);
     }
 
-    int face = 空桝;
-    bool ownTurn = false;
-    if (isManStand(u) && t >= 2 && t <= 5 && s.持駒MAN[t - 1] > 0) {
-        face = standFace(u, t - 1);
-        ownTurn = s.手番 == s.手番MAN;
-    } else if (isComStand(u) && t >= 1 && t <= 4 && s.持駒COM[5 - t] > 0) {
-        face = standFace(u, 5 - t);
-        ownTurn = s.手番 == s.手番COM;
-    }
-    if (face == 空桝) return;  // elsewhere, or an empty pair: the piece stays held
+    const int face = standFaceAt(u, t);
+    const Hand& hand = isCom(face) ? s.持駒COM : s.持駒MAN;
+    // Elsewhere, or an empty pair: the piece stays held.
+    if (face == 空桝 || hand[facePair(face)] <= 0) return;
+    const bool ownTurn = s.手番 == (isCom(face) ? s.手番COM : s.手番MAN);
 
     p.移動元X = u;
     p.移動元Y = t;
@@ -167,34 +162,29 @@ void Game::playHeldPiece() {
         }))
         return;
 
-    PlyPlan plan;
-    plan.stored.元X = p.移動元X;
-    plan.stored.元Y = p.移動元Y;
-    plan.stored.先X = p.移動先X;
-    plan.stored.先Y = p.移動先Y;
-    plan.stored.元駒 = p.移動駒;
-    if (onBoard(p.移動元X, p.移動元Y)) p.移動駒 = 取得_移動後成り駒(p.移動駒);
-    plan.stored.先駒 = p.移動駒;
+    const GameMove mv = onBoard(p.移動元X, p.移動元Y)
+                            ? GameMove::onBoard(p.移動元X, p.移動元Y, p.移動先X, p.移動先Y,
+                                                p.移動駒, 取得_移動後成り駒(p.移動駒))
+                            : GameMove::drop(p.移動駒, p.移動先X, p.移動先Y);
+    p.移動駒 = mv.after;
 
     p.選択中 = 0;
     描画_桝輪郭(canvas(), 桝枠色, p.移動元X, p.移動元Y);
     描画_桝輪郭(canvas(), 桝枠色, p.移動先X, p.移動先Y);
     描画_移動可能桝色(p.移動元X, p.移動元Y, 桝枠色, p.移動駒);
 
-    // The move list keeps the stand row; making the move wants the pair.
-    if (isComStand(p.移動元X)) p.移動元Y = 5 - p.移動元Y;
-    plan.駒移動元Y = p.移動元Y;
-    playPly(plan, [this](int captured) { endOfHumanPly(captured); });
+    // The held source of an upper drop names its pair from now on, as making
+    // the move took it; the next stand click clears the guide from there.
+    if (mv.isDrop() && mv.upper()) p.移動元Y = mv.pair;
+    playPly(mv, UpperDropRow::Clicked, [this, mv](int captured) { endOfHumanPly(mv, captured); });
 }
 
-void Game::endOfHumanPly(int captured) {
+void Game::endOfHumanPly(const GameMove& mv, int captured) {
     GameState& s = state_;
-    const PickUp& p = pickUp_;
-    // The source column is still the stand's for a drop.
-    const MoveKind kind = isStand(p.移動元X) ? MoveKind::Drop
+    const MoveKind kind = mv.isDrop()        ? MoveKind::Drop
                           : captured != 空桝 ? MoveKind::Capture
                                              : MoveKind::Move;
-    描画_移動結果(canvas(), isCom(p.移動駒) ? s.手番COM : s.手番MAN, p.移動先X, p.移動先Y, p.移動駒,
+    描画_移動結果(canvas(), mv.upper() ? s.手番COM : s.手番MAN, mv.toX, mv.toY, mv.after,
                   移動結果色, kind);
     if (s.対局モード != 対局_COM) {
         // Two humans: only a taken king ends the game, named by the side it won for.
@@ -234,12 +224,7 @@ void Game::SIDOU_Click() {
         for (int x = 1; x <= 5; ++x) {
             for (int y = 1; y <= 5; ++y) 描画_桝輪郭(canvas(), 桝枠色, x, y);
         }
-        for (int i = 1; i <= 4; ++i) {
-            描画_桝輪郭(canvas(), 桝枠色, 敵持盤X1, i);
-            描画_桝輪郭(canvas(), 桝枠色, 敵持盤X2, i);
-            描画_桝輪郭(canvas(), 桝枠色, 自持盤X1, i + 1);
-            描画_桝輪郭(canvas(), 桝枠色, 自持盤X2, i + 1);
-        }
+        clearStandFrames(canvas());
         setMoveGuide(false);
     } else {
         setMoveGuide(true);

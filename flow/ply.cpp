@@ -9,13 +9,13 @@
 
 namespace tanukiban {
 
-void Game::playPly(const PlyPlan& plan, std::function<void(int captured)> then) {
+void Game::playPly(const GameMove& mv, UpperDropRow row, std::function<void(int captured)> then) {
     GameState& s = state_;
     // The mover's own clock, also between two humans, so that stepping
     // through the list restores each side's total.
     measureThinkingTime();
     const bool manMoves = s.手番 == s.手番MAN;
-    Ply stored = plan.stored;
+    Ply stored = plyOf(mv, row);
     stored.前秒MAN = s.所有秒MAN;
     stored.後秒MAN = s.所有秒MAN + (manMoves ? s.思考秒 : 0);
     stored.前秒COM = s.所有秒COM;
@@ -24,21 +24,20 @@ void Game::playPly(const PlyPlan& plan, std::function<void(int captured)> then) 
     s.手数 += 1;
     描画_手数(canvas(), s.手数, 白色);
 
-    const int 先X = stored.先X, 先Y = stored.先Y;
+    const int 先X = mv.toX, 先Y = mv.toY;
     const int captured = s.盤[先X][先Y];
-    駒移動(stored.元X, plan.駒移動元Y, 先X, 先Y, stored.先駒);
+    駒移動(mv);
 
-    const bool boardMove = onBoard(stored.元X, stored.元Y);
-    if (!boardMove || stored.元駒 == 王MAN || stored.元駒 == 王COM) {
+    if (mv.isDrop() || mv.before == 王MAN || mv.before == 王COM) {
         play(sounds_.音_駒打音);
         then(captured);
         return;
     }
-    描画_絵(canvas(), stored.元駒, 先X, 先Y);
+    描画_絵(canvas(), mv.before, 先X, 先Y);
     描画_桝輪郭(canvas(), 背景色, 先X, 先Y);
     platform_.surface().refresh();
     play(sounds_.音_駒打音);
-    const int pattern = turningPatternFor(stored.元駒);
+    const int pattern = turningPatternFor(mv.before);
     待ち時間(0.2, [this, pattern, 先X, 先Y, captured, then = std::move(then)]() mutable {
         描画_回転駒(pattern, 先X, 先Y, [this, 先X, 先Y, captured, then = std::move(then)] {
             描画_絵(canvas(), state_.盤[先X][先Y], 先X, 先Y);

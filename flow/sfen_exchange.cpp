@@ -6,6 +6,7 @@
 #include "engine/convert.h"
 #include "record/handicap.h"
 #include "record/navigation.h"
+#include "record/ply_move.h"
 #include "usi/notation.h"
 #include "usi/position_text.h"
 
@@ -82,9 +83,7 @@ std::optional<GameText> gameSoFarText(const GameState& s) {
     GameText game{"position sfen " + usi::formatSfen(*pos, std::max(1, start.手数 + 1))};
     const MoveList& list = s.手順;
     for (int i = 1; i <= plies; ++i) {
-        const tanukiban::Move ply{list.手順元X[i], list.手順元Y[i],  list.手順先X[i],
-                                  list.手順先Y[i], list.手順元駒[i], list.手順先駒[i]};
-        const engine::Move m = engine::fromGameMove(*pos, ply);
+        const engine::Move m = engine::fromGameMove(*pos, moveOf(list.ply(i)));
         if (!m) break;
         game.text += (i == 1 ? " moves " : " ") + usi::formatMove(*pos, m);
         pos->make(m);

@@ -9,6 +9,7 @@
 #include "engine/position.h"
 #include "engine/search.h"
 #include "engine/zobrist.h"
+#include "rules/game_move.h"
 #include "rules/movegen.h"
 #include "rules/position.h"
 
@@ -44,9 +45,7 @@ enum class Outcome {
 
 struct Answer {
     Outcome outcome = Outcome::Unusable;
-    // The game's description, as generateMoves writes it: a drop comes from
-    // its side's stand column of the face, with fromY the pair.
-    Move move{};
+    GameMove move{};
     engine::Move best;    // the engine's description, when the turn had an engine position
     engine::Move ponder;  // the answer the search expects, if it knows one
     int score = 0;        // the search's score for the side to move

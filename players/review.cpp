@@ -25,24 +25,24 @@ engine::Color moverOf(const MoveList& list, int ply) {
     return isMan(list.手順元駒[ply]) ? engine::Lower : engine::Upper;
 }
 
-// The ply as rules' applyMove takes it (a drop's row read as its pair), or
-// nothing when a field would take it off the board or the stands.
-std::optional<Move> gameMove(const MoveList& list, int ply) {
+// The ply's move, or nothing when a field would take it off the board or
+// the stands.
+std::optional<GameMove> gameMove(const MoveList& list, int ply) {
     const Ply p = list.ply(ply);
     if (!onBoard(p.先X, p.先Y) || !isPieceCode(p.元駒) || !isPieceCode(p.先駒)) return std::nullopt;
     if (isStand(p.元X)) {
         const int pair = facePair(p.元駒);
         if (pair < 1 || pair > 4) return std::nullopt;
-        return Move{p.元X, pair, p.先X, p.先Y, p.元駒, p.先駒};
+        return GameMove::drop(p.元駒, p.先X, p.先Y);
     }
     if (!onBoard(p.元X, p.元Y)) return std::nullopt;
-    return Move{p.元X, p.元Y, p.先X, p.先Y, p.元駒, p.先駒};
+    return GameMove::onBoard(p.元X, p.元Y, p.先X, p.先Y, p.元駒, p.先駒);
 }
 
 // The engine's description of a ply, legal or not.
-engine::Move engineMove(const Move& m) {
+engine::Move engineMove(const GameMove& m) {
     const engine::Square to = engine::squareAt(m.toX, m.toY);
-    if (!isStand(m.fromX)) return engine::Move::board(engine::squareAt(m.fromX, m.fromY), to);
+    if (!m.isDrop()) return engine::Move::board(engine::squareAt(m.fromX, m.fromY), to);
     return engine::Move::drop(engine::kindOf(engine::pieceFromCode(m.before)), to);
 }
 
@@ -56,7 +56,7 @@ bool hasKing(const GamePosition& s, engine::Color side) {
     return false;
 }
 
-ReviewedPly reviewedPly(int k, const Move& move, const PositionVerdict& was,
+ReviewedPly reviewedPly(int k, const GameMove& move, const PositionVerdict& was,
                         const PositionVerdict& is) {
     ReviewedPly r;
     r.ply = k;
@@ -144,7 +144,7 @@ Review GameReviewer::review(const ReviewedGame& game, const ReviewBudget& budget
         }
         if (progress) progress(k, plies + 1);
         if (k > plies) return out;
-        const std::optional<Move> move = gameMove(game.list, k);
+        const std::optional<GameMove> move = gameMove(game.list, k);
         if (!move) {
             out.status = ReviewStatus::Unusable;
             return out;

@@ -47,10 +47,9 @@ void 駒取得(GamePosition& s, int 取得駒) {
     }
 }
 
-MoveEffects 駒移動(GamePosition& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y,
-                   int 移動駒) {
+MoveEffects 駒移動(GamePosition& s, const GameMove& mv) {
     MoveEffects effects;
-    const int captured = s.盤[移動先X][移動先Y];
+    const int captured = s.盤[mv.toX][mv.toY];
     if (isMan(captured)) {
         s.持駒数COM += 1;
         駒取得(s, captured);
@@ -61,18 +60,18 @@ MoveEffects 駒移動(GamePosition& s, int 移動元X, int 移動元Y, int 移�
         effects.manStandChanged = true;
     }
 
-    s.盤[移動先X][移動先Y] = 移動駒;
+    s.盤[mv.toX][mv.toY] = mv.after;
 
-    if (isComStand(移動元X)) {
+    if (!mv.isDrop()) {
+        s.盤[mv.fromX][mv.fromY] = 空桝;
+    } else if (mv.upper()) {
         s.持駒数COM -= 1;
-        s.持駒COM[移動元Y] -= 1;
+        s.持駒COM[mv.pair] -= 1;
         effects.comStandChanged = true;
-    } else if (isManStand(移動元X)) {
-        s.持駒数MAN -= 1;
-        s.持駒MAN[移動元Y - 1] -= 1;
-        effects.manStandChanged = true;
     } else {
-        s.盤[移動元X][移動元Y] = 空桝;
+        s.持駒数MAN -= 1;
+        s.持駒MAN[mv.pair] -= 1;
+        effects.manStandChanged = true;
     }
     return effects;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Making a move that has been judged legal and recorded.
+#include "rules/game_move.h"
 #include "rules/position.h"
 
 namespace tanukiban {
@@ -10,9 +11,9 @@ struct MoveEffects {
     bool comStandChanged = false;
 };
 
-// Carries out a board move or a drop. 移動駒 is the face placed on the
-// destination (already turned over for a board move).
-MoveEffects 駒移動(GamePosition& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+// Carries out a board move or a drop; the destination shows the move's
+// `after` face.
+MoveEffects 駒移動(GamePosition& s, const GameMove& mv);
 
 // Files a captured piece into the captor's hand by its face pair, or notes
 // the winner when it is a king.

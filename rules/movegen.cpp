@@ -4,7 +4,7 @@
 
 namespace tanukiban {
 
-void generateMoves(const GamePosition& s, bool com, std::vector<Move>& out) {
+void generateMoves(const GamePosition& s, bool com, std::vector<GameMove>& out) {
     out.clear();
     for (int x = 1; x <= 5; ++x) {
         for (int y = 1; y <= 5; ++y) {
@@ -13,28 +13,27 @@ void generateMoves(const GamePosition& s, bool com, std::vector<Move>& out) {
             for (int tx = 1; tx <= 5; ++tx) {
                 for (int ty = 1; ty <= 5; ++ty) {
                     if (移動チェック(s.盤, x, y, tx, ty, c) == OK) {
-                        out.push_back({x, y, tx, ty, c, 取得_移動後成り駒(c)});
+                        out.push_back(GameMove::onBoard(x, y, tx, ty, c, 取得_移動後成り駒(c)));
                     }
                 }
             }
         }
     }
     const Hand& hand = com ? s.持駒COM : s.持駒MAN;
-    const int stands[2] = {com ? 敵持盤X1 : 自持盤X1, com ? 敵持盤X2 : 自持盤X2};
     for (int pair = 1; pair <= 4; ++pair) {
         if (hand[pair] <= 0) continue;
-        for (int standX : stands) {
-            const int face = standFace(standX, pair);
+        for (bool second : {false, true}) {
+            const int face = pairFace(pair, second, com);
             for (int tx = 1; tx <= 5; ++tx) {
                 for (int ty = 1; ty <= 5; ++ty) {
-                    if (s.盤[tx][ty] == 空桝) out.push_back({standX, pair, tx, ty, face, face});
+                    if (s.盤[tx][ty] == 空桝) out.push_back(GameMove::drop(face, tx, ty));
                 }
             }
         }
     }
 }
 
-int applyMove(GamePosition& s, const Move& mv, bool com) {
+int applyMove(GamePosition& s, const GameMove& mv, bool com) {
     Hand& hand = com ? s.持駒COM : s.持駒MAN;
     int& total = com ? s.持駒数COM : s.持駒数MAN;
     const int captured = s.盤[mv.toX][mv.toY];
@@ -43,8 +42,8 @@ int applyMove(GamePosition& s, const Move& mv, bool com) {
         total += 1;
     }
     s.盤[mv.toX][mv.toY] = mv.after;
-    if (isStand(mv.fromX)) {
-        hand[mv.fromY] -= 1;
+    if (mv.isDrop()) {
+        hand[mv.pair] -= 1;
         total -= 1;
     } else {
         s.盤[mv.fromX][mv.fromY] = 空桝;
@@ -52,11 +51,11 @@ int applyMove(GamePosition& s, const Move& mv, bool com) {
     return captured;
 }
 
-void undoMove(GamePosition& s, const Move& mv, bool com, int captured) {
+void undoMove(GamePosition& s, const GameMove& mv, bool com, int captured) {
     Hand& hand = com ? s.持駒COM : s.持駒MAN;
     int& total = com ? s.持駒数COM : s.持駒数MAN;
-    if (isStand(mv.fromX)) {
-        hand[mv.fromY] += 1;
+    if (mv.isDrop()) {
+        hand[mv.pair] += 1;
         total += 1;
     } else {
         s.盤[mv.fromX][mv.fromY] = mv.before;
@@ -76,11 +75,11 @@ bool ownKingAttacked(const GamePosition& s, InfluenceMaps& m, bool com) {
 namespace {
 
 std::uint64_t perftFrom(GamePosition& s, InfluenceMaps& m, bool com, int depth,
-                        std::vector<std::vector<Move>>& buffers) {
-    std::vector<Move>& moves = buffers[depth];
+                        std::vector<std::vector<GameMove>>& buffers) {
+    std::vector<GameMove>& moves = buffers[depth];
     generateMoves(s, com, moves);
     std::uint64_t nodes = 0;
-    for (const Move& mv : moves) {
+    for (const GameMove& mv : moves) {
         const int captured = applyMove(s, mv, com);
         if (!ownKingAttacked(s, m, com)) {
             nodes += depth == 1 ? 1 : perftFrom(s, m, !com, depth - 1, buffers);
@@ -94,7 +93,7 @@ std::uint64_t perftFrom(GamePosition& s, InfluenceMaps& m, bool com, int depth,
 
 std::uint64_t perft(GamePosition& s, InfluenceMaps& m, bool comToMove, int depth) {
     if (depth <= 0) return 1;
-    std::vector<std::vector<Move>> buffers(static_cast<std::size_t>(depth) + 1);
+    std::vector<std::vector<GameMove>> buffers(static_cast<std::size_t>(depth) + 1);
     return perftFrom(s, m, comToMove, depth, buffers);
 }
 

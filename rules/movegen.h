@@ -4,26 +4,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "rules/game_move.h"
 #include "rules/influence.h"
 
 namespace tanukiban {
 
-// A board move, or a drop when fromX is a stand column; for a drop fromY is
-// the face pair 1..4 (whichever side drops).
-struct Move {
-    int fromX, fromY, toX, toY;
-    int before;  // the piece as it stands (for a drop, the face dropped)
-    int after;   // the face it shows on the destination
-};
-
 // Board moves in scan order (column outer, row inner, destinations likewise),
 // then drops pair by pair, first face then second, onto every empty square.
-void generateMoves(const GamePosition& s, bool com, std::vector<Move>& out);
+void generateMoves(const GamePosition& s, bool com, std::vector<GameMove>& out);
 
 // Plays a move on the board and the hands only (no move list, no clocks).
 // Returns the captured code so that undoMove can put it back.
-int applyMove(GamePosition& s, const Move& mv, bool com);
-void undoMove(GamePosition& s, const Move& mv, bool com, int captured);
+int applyMove(GamePosition& s, const GameMove& mv, bool com);
+void undoMove(GamePosition& s, const GameMove& mv, bool com, int captured);
 
 // True when the side that just moved has left its own king attacked;
 // runs the survey on the current board.

@@ -23,6 +23,14 @@ int facePair(int code) {
     }
 }
 
+int pairFace(int pair, bool second, bool upper) {
+    static constexpr int first[5] = {0, 歩COM, 香COM, 桂COM, 銀COM};
+    static constexpr int other[5] = {0, 飛COM, とCOM, 金COM, 角COM};
+    if (pair < 1 || pair > 4) return 空桝;
+    const int face = second ? other[pair] : first[pair];
+    return upper ? face : -face;
+}
+
 int standFace(int standX, int pair) {
     static constexpr int first[5] = {0, 歩COM, 香COM, 桂COM, 銀COM};
     static constexpr int second[5] = {0, 飛COM, とCOM, 金COM, 角COM};

@@ -80,6 +80,10 @@ int facePair(int code);
 // 9/−3 the second; the lower player's rows are pair + 1, the upper's 5 − pair.
 int standFace(int standX, int pair);
 
+// The first (歩 香 桂 銀) or second (飛 と 金 角) face of a pair 1..4, of the
+// upper side or the lower; 空桝 for another pair.
+int pairFace(int pair, bool second, bool upper);
+
 // True for the eighteen piece codes.
 bool isPieceCode(int code);
 

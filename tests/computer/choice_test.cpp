@@ -17,6 +17,7 @@ using testing::ChoiceRun;
 using testing::position;
 using testing::randomPosition;
 using testing::runChoice;
+using testing::scanSource;
 
 GameState middleGame(int level) {
     GameState s = testing::middleGame();
@@ -26,16 +27,12 @@ GameState middleGame(int level) {
 
 TEST(COM選択, 候補は盤上の手から打つ手へ決まった順に並ぶ) {
     const GameState s = middleGame(3);
-    std::vector<Move> expected;
+    std::vector<GameMove> expected;
     generateMoves(s, /*com=*/true, expected);
     const ChoiceRun run = runChoice(s);
     ASSERT_EQ(run.candidates.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const ScoredCandidate& c = run.candidates[i];
-        const Move& e = expected[i];
-        EXPECT_EQ(std::vector<int>({c.fromX, c.fromY, c.toX, c.toY, c.piece}),
-                  std::vector<int>({e.fromX, e.fromY, e.toX, e.toY, e.before}))
-            << "candidate " << i;
+        EXPECT_TRUE(run.candidates[i].move == expected[i]) << "candidate " << i;
     }
     EXPECT_EQ(run.ticks, 5 + 8);
 }
@@ -47,14 +44,14 @@ TEST(COM選択, 同点なら先に見た手を選ぶ) {
     ASSERT_TRUE(run.best);
     // The tokin's two steps score alike; the first one met is played, and
     // the tokin turns into a lance.
-    const ScoredCandidate* first = run.find(5, 1, 4, 2);
-    const ScoredCandidate* second = run.find(5, 1, 5, 2);
+    const ScoredMove* first = run.find(5, 1, 4, 2);
+    const ScoredMove* second = run.find(5, 1, 5, 2);
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(first->score, second->score);
-    EXPECT_EQ(run.best->先X, 4);
-    EXPECT_EQ(run.best->元駒, とCOM);
-    EXPECT_EQ(run.best->先駒, 香COM);
+    EXPECT_EQ(run.best->move.toX, 4);
+    EXPECT_EQ(run.best->move.before, とCOM);
+    EXPECT_EQ(run.best->move.after, 香COM);
 }
 
 TEST(COM選択, 最善は最初に現れた最高点の候補) {
@@ -72,9 +69,8 @@ TEST(COM選択, 最善は最初に現れた最高点の候補) {
             if (run.candidates[k].score > run.candidates[top].score) top = k;
         }
         ASSERT_TRUE(run.best);
-        const ScoredCandidate& c = run.candidates[top];
-        EXPECT_EQ(std::vector<int>({run.best->元X, run.best->元Y, run.best->先X, run.best->先Y}),
-                  std::vector<int>({c.fromX, c.fromY, c.toX, c.toY}));
+        const ScoredMove& c = run.candidates[top];
+        EXPECT_TRUE(run.best->move == c.move);
         EXPECT_EQ(run.best->score, c.score);
     }
 }
@@ -85,7 +81,7 @@ TEST(COM選択, 持ち駒がなければ打つ手を調べない) {
     s.持駒数COM = 0;
     const ChoiceRun run = runChoice(s);
     EXPECT_EQ(run.ticks, 5);
-    for (const ScoredCandidate& c : run.candidates) EXPECT_GE(c.fromX, 1);
+    for (const ScoredMove& c : run.candidates) EXPECT_FALSE(c.move.isDrop());
 }
 
 TEST(COM選択, 候補が一つもなければ手なし) {
@@ -152,12 +148,13 @@ TEST(COM選択, 評価は盤と地図を元のまま残し選択と同じ点を�
         勢力調査(s.盤, m);
         prepareComputerTurn(s, m, w);
         const KingSquares kings = m.kings;
-        std::vector<Move> moves;
+        std::vector<GameMove> moves;
         generateMoves(s, true, moves);
         std::size_t k = 0;
-        for (const Move& mv : moves) {
+        for (const GameMove& mv : moves) {
             if (k >= run.candidates.size()) break;  // the scan stopped early
-            const bool drop = isStand(mv.fromX);
+            const bool drop = mv.isDrop();
+            const auto [fromX, fromY] = scanSource(mv);
             w.候補駒 = mv.before;
             w.元王距離 = drop ? 0
                               : std::max(std::abs(kings.王X_MAN - mv.fromX),
@@ -168,8 +165,8 @@ TEST(COM選択, 評価は盤と地図を元のまま残し選択と同じ点を�
             勢力調査(s.盤, m);
             const Grid setUp = s.盤;
             const InfluenceMaps before = m;
-            const Score score = 盤評価(s, s.COMレベル, m, w, nullptr, taken, mv.before, mv.fromX,
-                                       mv.fromY, mv.toX, mv.toY);
+            const Score score = 盤評価(s, s.COMレベル, m, w, nullptr, taken, mv.before, fromX,
+                                       fromY, mv.toX, mv.toY);
             EXPECT_EQ(s.盤, setUp);
             expectSameMaps(m, before);
             EXPECT_EQ(score.tenths, run.candidates[k].score.tenths)

@@ -13,6 +13,7 @@ namespace {
 using testing::ChoiceRun;
 using testing::position;
 using testing::runChoice;
+using testing::scanSource;
 using testing::tenthsAt;
 
 TEST(盤評価, 王を取る手は9999で走査はそこで終わる) {
@@ -31,12 +32,12 @@ TEST(盤評価, 王を取る手は9999で走査はそこで終わる) {
         const ChoiceRun run = runChoice(at);
         ASSERT_TRUE(run.best);
         EXPECT_EQ(run.best->score.tenths, 99990);
-        EXPECT_EQ(run.best->元X, 3);
-        EXPECT_EQ(run.best->元Y, 4);
-        EXPECT_EQ(run.best->先駒, 桂COM);  // the gold turns over
-        const ScoredCandidate& last = run.candidates.back();
-        EXPECT_EQ(last.toX, 3);
-        EXPECT_EQ(last.toY, 5);
+        EXPECT_EQ(scanSource(run.best->move).first, 3);
+        EXPECT_EQ(scanSource(run.best->move).second, 4);
+        EXPECT_EQ(run.best->move.after, 桂COM);  // the gold turns over
+        const ScoredMove& last = run.candidates.back();
+        EXPECT_EQ(last.move.toX, 3);
+        EXPECT_EQ(last.move.toY, 5);
         EXPECT_EQ(run.ticks, 3);  // columns 4 and 5 and the drops are never reached
     }
 }
@@ -73,15 +74,15 @@ TEST(盤評価, 逃げ場のない王への桂の王手は詰みでなくても9
     ASSERT_TRUE(run.best);
     // The knight dropped on (2,3) can be taken by the gold, so the mate test
     // fails, but the king has nowhere to go.
-    EXPECT_EQ(run.best->元X, 敵持盤X1);
-    EXPECT_EQ(run.best->元Y, 3);
-    EXPECT_EQ(run.best->先X, 2);
-    EXPECT_EQ(run.best->先Y, 3);
-    EXPECT_EQ(run.best->先駒, 桂COM);  // a drop keeps its face
+    EXPECT_EQ(scanSource(run.best->move).first, 敵持盤X1);
+    EXPECT_EQ(scanSource(run.best->move).second, 3);
+    EXPECT_EQ(run.best->move.toX, 2);
+    EXPECT_EQ(run.best->move.toY, 3);
+    EXPECT_EQ(run.best->move.after, 桂COM);  // a drop keeps its face
     EXPECT_EQ(run.best->score.tenths, 99980);
-    const ScoredCandidate& last = run.candidates.back();
-    EXPECT_EQ(last.toX, 2);
-    EXPECT_EQ(last.toY, 3);  // the drop on (4,3), as good, is never tried
+    const ScoredMove& last = run.candidates.back();
+    EXPECT_EQ(last.move.toX, 2);
+    EXPECT_EQ(last.move.toY, 3);  // the drop on (4,3), as good, is never tried
     EXPECT_EQ(run.find(敵持盤X1, 3, 4, 3), nullptr);
 }
 
@@ -99,13 +100,13 @@ GameState pawnMateNet(Hand com) {
 
 TEST(盤評価, 打ち歩詰めはマイナス9998で他の駒の詰みは9998) {
     const ChoiceRun run = runChoice(pawnMateNet({0, 1, 0, 0, 0}));
-    const ScoredCandidate* pawn = run.find(敵持盤X1, 1, 3, 4);
+    const ScoredMove* pawn = run.find(敵持盤X1, 1, 3, 4);
     ASSERT_NE(pawn, nullptr);
     EXPECT_EQ(pawn->score.tenths, -99980);
     ASSERT_TRUE(run.best);
-    EXPECT_EQ(run.best->元X, 敵持盤X2);  // the rook face of the same piece mates
-    EXPECT_EQ(run.best->先X, 3);
-    EXPECT_EQ(run.best->先Y, 4);
+    EXPECT_EQ(scanSource(run.best->move).first, 敵持盤X2);  // the rook face of the same piece mates
+    EXPECT_EQ(run.best->move.toX, 3);
+    EXPECT_EQ(run.best->move.toY, 4);
     EXPECT_EQ(run.best->score.tenths, 99980);
     EXPECT_EQ(&run.candidates.back(), run.find(敵持盤X2, 1, 3, 4));  // the mate ends the scan
 }
@@ -116,11 +117,11 @@ TEST(盤評価, 盤上の手の9998では走査は続き先に見た手が残る
     s.盤[5][4] = 飛COM;  // and so does (5,4) to (3,4), met later
     const ChoiceRun run = runChoice(s);
     ASSERT_TRUE(run.best);
-    EXPECT_EQ(run.best->元X, 1);
+    EXPECT_EQ(scanSource(run.best->move).first, 1);
     EXPECT_EQ(run.best->score.tenths, 99980);
-    const ScoredCandidate* later = run.find(5, 4, 4, 4);
+    const ScoredMove* later = run.find(5, 4, 4, 4);
     ASSERT_NE(later, nullptr);
-    const ScoredCandidate* sameMate = run.find(5, 4, 3, 4);
+    const ScoredMove* sameMate = run.find(5, 4, 3, 4);
     ASSERT_NE(sameMate, nullptr);
     EXPECT_EQ(sameMate->score.tenths, 99980);
 }
@@ -165,8 +166,8 @@ TEST(盤評価, 上級の歩の手だけに乱数の端数が順に加わる) {
     const ChoiceRun run = runChoice(s, &random);
     RandomSequence expected;
     int pawns = 0;
-    for (const ScoredCandidate& c : run.candidates) {
-        if (c.piece == 歩COM) {
+    for (const ScoredMove& c : run.candidates) {
+        if (c.move.before == 歩COM) {
             ASSERT_LT(std::abs(c.score.tenths), 99980);
             EXPECT_EQ(c.score.fraction, expected.next());
             ++pawns;
@@ -179,7 +180,7 @@ TEST(盤評価, 上級の歩の手だけに乱数の端数が順に加わる) {
 
     s.COMレベル = 2;
     RandomSequence untouched;
-    for (const ScoredCandidate& c : runChoice(s, &untouched).candidates)
+    for (const ScoredMove& c : runChoice(s, &untouched).candidates)
         EXPECT_EQ(c.score.fraction, 0.0f);
     EXPECT_EQ(untouched.next(), RandomSequence().next());
 }

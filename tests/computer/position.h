@@ -1,5 +1,6 @@
 #pragma once
 // Positions for the computer's tests, written as the board is drawn.
+#include <utility>
 #include <vector>
 
 #include "computer/choice.h"
@@ -15,16 +16,24 @@ inline GameState position(const Rows& rows, Hand man = {}, Hand com = {}, int le
     return s;
 }
 
+// Where the scan takes a candidate from, as the evaluation is told: its
+// square, or for a drop the upper stand's column of the face and the pair.
+inline std::pair<int, int> scanSource(const GameMove& m) {
+    if (!m.isDrop()) return {m.fromX, m.fromY};
+    return {pairFace(m.pair, true, true) == m.before ? 敵持盤X2 : 敵持盤X1, m.pair};
+}
+
 // Every candidate of the upper side as scored by the choice.
 struct ChoiceRun {
-    std::vector<ScoredCandidate> candidates;
-    std::optional<ChosenMove> best;
+    std::vector<ScoredMove> candidates;
+    std::optional<ScoredMove> best;
     int ticks = 0;
     bool restored = false;  // board and hands as they were before the choice
 
-    const ScoredCandidate* find(int fx, int fy, int tx, int ty) const {
-        for (const ScoredCandidate& c : candidates)
-            if (c.fromX == fx && c.fromY == fy && c.toX == tx && c.toY == ty) return &c;
+    const ScoredMove* find(int fx, int fy, int tx, int ty) const {
+        for (const ScoredMove& c : candidates)
+            if (scanSource(c.move) == std::pair{fx, fy} && c.move.toX == tx && c.move.toY == ty)
+                return &c;
         return nullptr;
     }
 };
@@ -49,7 +58,7 @@ inline ChoiceRun runChoice(GameState s, RandomSequence* random = nullptr) {
 inline int tenthsAt(GameState s, int level, int fx, int fy, int tx, int ty) {
     s.COMレベル = level;
     const ChoiceRun run = runChoice(s);
-    const ScoredCandidate* c = run.find(fx, fy, tx, ty);
+    const ScoredMove* c = run.find(fx, fy, tx, ty);
     return c ? c->score.tenths : -1234567;
 }
 

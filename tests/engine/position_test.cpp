@@ -56,10 +56,10 @@ TEST(EnginePosition, 指して戻すと局面とキーが元通り) {
     }
 }
 
-using GameMoveKey = std::tuple<int, int, int, int, int, int>;
+using GameMoveKey = std::tuple<int, int, int, int, int, int, int>;
 
-GameMoveKey keyOf(const tanukiban::Move& m) {
-    return {m.fromX, m.fromY, m.toX, m.toY, m.before, m.after};
+GameMoveKey keyOf(const GameMove& m) {
+    return {m.fromX, m.fromY, m.pair, m.toX, m.toY, m.before, m.after};
 }
 
 // The engine's legal moves are exactly the rules layer's moves that do not
@@ -79,10 +79,10 @@ TEST(EnginePosition, 合法手が規則層と一致する) {
             s.手番MAN = 後手;
             writeToGame(pos, s);
             const bool upper = pos.sideToMove() == Upper;
-            std::vector<tanukiban::Move> pseudo;
+            std::vector<GameMove> pseudo;
             tanukiban::generateMoves(s, upper, pseudo);
             std::set<GameMoveKey> expected;
-            for (const tanukiban::Move& gm : pseudo) {
+            for (const GameMove& gm : pseudo) {
                 const int captured = applyMove(s, gm, upper);
                 if (!ownKingAttacked(s, maps, upper)) expected.insert(keyOf(gm));
                 undoMove(s, gm, upper, captured);
@@ -90,7 +90,7 @@ TEST(EnginePosition, 合法手が規則層と一致する) {
             generateMoves(pos, list);
             std::set<GameMoveKey> got;
             for (Move m : list) {
-                const tanukiban::Move gm = toGameMove(pos, m);
+                const GameMove gm = toGameMove(pos, m);
                 got.insert(keyOf(gm));
                 ASSERT_EQ(fromGameMove(pos, gm), m);
             }

@@ -78,7 +78,7 @@ TEST_P(対COM全局, 終局まで指す) {
     EXPECT_EQ(s.手番, s.手番MAN);
 
     while (!h.game.ended()) {
-        const std::optional<Move> mv = scriptedMove(s);
+        const std::optional<GameMove> mv = scriptedMove(s);
         ASSERT_TRUE(mv);
         const size_t before = h.platform.messages.size();
         const int plies = s.手数;

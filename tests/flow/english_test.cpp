@@ -11,7 +11,7 @@ namespace {
 // Plays the lower side until the game is over and a new one is offered.
 void playToTheEnd(GameHarness& h) {
     for (int move = 0; move < 200 && h.platform.messageTexts().back() != "続けますか？"; ++move) {
-        const std::optional<Move> mv = scriptedMove(h.state());
+        const std::optional<GameMove> mv = scriptedMove(h.state());
         ASSERT_TRUE(mv);
         clickMove(h, *mv);
     }

@@ -50,10 +50,10 @@ TEST_F(ﾋﾝﾄ, 考慮中から手の印を経て次のクリックで元の�
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_NE(frames[0].code, 白色);
     EXPECT_GT(frames[0].lineWidth, 1);
-    std::vector<Move> legal;
+    std::vector<GameMove> legal;
     generateMoves(h.state(), false, legal);
     bool isLegal = false;
-    for (const Move& mv : legal)
+    for (const GameMove& mv : legal)
         isLegal = isLegal || (frames[1].x == mv.toX && frames[1].y == mv.toY);
     EXPECT_TRUE(isLegal);
     // Its text has a place of its own: the computer's last move stays as it was.

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "display/board.h"
 #include "rules/mate.h"
 #include "rules/movegen.h"
 #include "tests/flow/support/game_harness.h"
@@ -13,9 +14,10 @@ namespace tanukiban::testing {
 
 // The clicks of a move for the lower player: the piece, then its destination.
 // A drop is picked from the stand row of its pair.
-inline void clickMove(GameHarness& h, const Move& mv) {
-    if (isManStand(mv.fromX)) {
-        h.click(mv.fromX, mv.fromY + 1);
+inline void clickMove(GameHarness& h, const GameMove& mv) {
+    if (mv.isDrop()) {
+        const auto [x, y] = standSquareOf(mv.before);
+        h.click(x, y);
     } else {
         h.click(mv.fromX, mv.fromY);
     }
@@ -24,15 +26,15 @@ inline void clickMove(GameHarness& h, const Move& mv) {
 
 // Takes the upper king or mates it when it can; otherwise the most valuable capture
 // that leaves its own king safe, else the first safe move, else any move.
-inline std::optional<Move> scriptedMove(const GameState& position) {
+inline std::optional<GameMove> scriptedMove(const GameState& position) {
     GameState s = position;
     InfluenceMaps m;
-    std::vector<Move> moves;
+    std::vector<GameMove> moves;
     generateMoves(s, false, moves);
     if (moves.empty()) return std::nullopt;
-    std::optional<Move> best;
+    std::optional<GameMove> best;
     int bestValue = -1;
-    for (const Move& mv : moves) {
+    for (const GameMove& mv : moves) {
         const int taken = s.盤[mv.toX][mv.toY];
         if (taken == 王COM) return mv;
         const int captured = applyMove(s, mv, false);

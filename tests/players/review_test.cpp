@@ -9,25 +9,27 @@
 #include <thread>
 
 #include "players/one_ply_player.h"
+#include "record/ply_move.h"
 #include "tests/support/played_game.h"
 #include "tests/support/positions.h"
 
 namespace tanukiban::players {
 namespace {
 
-void setPly(MoveList& list, int i, const Move& m, int captured) {
-    list.手順元X[i] = m.fromX;
-    list.手順元Y[i] = m.fromY;
-    list.手順先X[i] = m.toX;
-    list.手順先Y[i] = m.toY;
-    list.手順元駒[i] = m.before;
-    list.手順先駒[i] = m.after;
+void setPly(MoveList& list, int i, const GameMove& gm, int captured) {
+    const Ply m = plyOf(gm);
+    list.手順元X[i] = m.元X;
+    list.手順元Y[i] = m.元Y;
+    list.手順先X[i] = m.先X;
+    list.手順先Y[i] = m.先Y;
+    list.手順元駒[i] = m.元駒;
+    list.手順先駒[i] = m.先駒;
     list.手順取得駒[i] = captured;
 }
 
 // The same move on the board turned half round, played by the other side.
-Move turned(const Move& m) {
-    return {6 - m.fromX, 6 - m.fromY, 6 - m.toX, 6 - m.toY, -m.before, -m.after};
+GameMove turned(const GameMove& m) {
+    return turnedAbout(m);
 }
 
 ReviewBudget nodes(std::uint64_t n) {
@@ -43,8 +45,8 @@ TEST(GameReview, 王を取らせる手は大悪手でその王取りで勝ち) {
     };
     const GamePosition lowerFirst = positionFromRows(rows);
     // The king steps into the rook's row; the rook takes it, turning over.
-    const Move step{3, 5, 3, 4, 王MAN, 王MAN};
-    const Move take{5, 4, 3, 4, 飛COM, 歩COM};
+    const GameMove step = GameMove::onBoard(3, 5, 3, 4, 王MAN, 王MAN);
+    const GameMove take = GameMove::onBoard(5, 4, 3, 4, 飛COM, 歩COM);
 
     for (const bool mirrored : {false, true}) {
         SCOPED_TRACE(mirrored ? "the upper side errs" : "the lower side errs");
@@ -76,7 +78,7 @@ TEST(GameReview, 駒得を逃す手は疑問手) {
     const GameState start = testing::middleGame();
     MoveList list;
     // The knight turns into a gold where it does little, when much more was there.
-    setPly(list, 1, Move{1, 4, 2, 2, 桂MAN, 金MAN}, 空桝);
+    setPly(list, 1, GameMove::onBoard(1, 4, 2, 2, 桂MAN, 金MAN), 空桝);
     GameReviewer reviewer({}, 1);
     const Review review = reviewer.review({start, list, 1}, nodes(20000));
     ASSERT_EQ(review.plies.size(), 1u);

@@ -12,7 +12,7 @@ using testing::position;
 
 TEST(駒移動, 取った駒は面の組で手に入り両面で打てる) {
     GameState s = position({{2, 3, 銀MAN}, {2, 2, 角COM}});
-    const MoveEffects e = 駒移動(s, 2, 3, 2, 2, 角MAN);
+    const MoveEffects e = 駒移動(s, GameMove::onBoard(2, 3, 2, 2, 銀MAN, 角MAN));
     EXPECT_TRUE(e.manStandChanged);
     EXPECT_FALSE(e.comStandChanged);
     EXPECT_EQ(s.持駒MAN[4], 1);
@@ -20,32 +20,32 @@ TEST(駒移動, 取った駒は面の組で手に入り両面で打てる) {
     EXPECT_EQ(s.盤[2][2], 角MAN);
     EXPECT_EQ(s.盤[2][3], 空桝);
 
-    // The captured bishop may come back as a silver (column 7) or a bishop (column 9).
+    // The captured bishop may come back as a silver or a bishop.
     GameState silver = s, bishop = s;
-    駒移動(silver, 7, 5, 4, 4, standFace(7, 4));
-    駒移動(bishop, 9, 5, 4, 4, standFace(9, 4));
+    駒移動(silver, GameMove::drop(銀MAN, 4, 4));
+    駒移動(bishop, GameMove::drop(角MAN, 4, 4));
     EXPECT_EQ(silver.盤[4][4], 銀MAN);
     EXPECT_EQ(bishop.盤[4][4], 角MAN);
     EXPECT_EQ(silver.持駒MAN[4], 0);
     EXPECT_EQ(silver.持駒数MAN, 0);
 }
 
-TEST(駒移動, 自分の駒台9列3行からとを打つと組2が減る) {
+TEST(駒移動, とを打つと組2が減る) {
     GameState s;
     s.持駒MAN[2] = 2;
     s.持駒数MAN = 2;
-    const MoveEffects e = 駒移動(s, 9, 3, 1, 1, とMAN);
+    const MoveEffects e = 駒移動(s, GameMove::drop(とMAN, 1, 1));
     EXPECT_TRUE(e.manStandChanged);
     EXPECT_EQ(s.盤[1][1], とMAN);
     EXPECT_EQ(s.持駒MAN[2], 1);
     EXPECT_EQ(s.持駒数MAN, 1);
 }
 
-TEST(駒移動, コンピュータの打ちは組番号で手を減らす) {
+TEST(駒移動, コンピュータの打ちはその組の手を減らす) {
     GameState s;
     s.持駒COM[1] = 1;
     s.持駒数COM = 1;
-    const MoveEffects e = 駒移動(s, -3, 1, 3, 3, 飛COM);
+    const MoveEffects e = 駒移動(s, GameMove::drop(飛COM, 3, 3));
     EXPECT_TRUE(e.comStandChanged);
     EXPECT_EQ(s.持駒COM[1], 0);
     EXPECT_EQ(s.持駒数COM, 0);
@@ -55,7 +55,7 @@ TEST(駒移動, コンピュータの打ちは組番号で手を減らす) {
 TEST(駒移動, 王の移動は盤だけ変える) {
     GameState s = position({{3, 5, 王MAN}, {3, 1, 王COM}});
     const GameState before = s;
-    駒移動(s, 3, 5, 2, 4, 王MAN);
+    駒移動(s, GameMove::onBoard(3, 5, 2, 4, 王MAN, 王MAN));
     EXPECT_EQ(s.盤[2][4], 王MAN);
     EXPECT_EQ(s.盤[3][5], 空桝);
     EXPECT_EQ(s.持駒MAN, before.持駒MAN);
@@ -66,13 +66,13 @@ TEST(駒移動, 王を取ると勝者が決まり手の組は変わらない) {
     GameState s = position({{3, 2, 金MAN}, {3, 1, 王COM}});
     s.手番MAN = 先手;
     s.手番COM = 後手;
-    駒移動(s, 3, 2, 3, 1, 桂MAN);
+    駒移動(s, GameMove::onBoard(3, 2, 3, 1, 金MAN, 桂MAN));
     EXPECT_EQ(s.勝者, 先手);
     EXPECT_EQ(s.持駒MAN, (Hand{0, 0, 0, 0, 0}));
     EXPECT_EQ(s.持駒数MAN, 1);  // the total still counts it; the game ends here
 
     GameState t = position({{3, 4, 金COM}, {3, 5, 王MAN}});
-    駒移動(t, 3, 4, 3, 5, 桂COM);
+    駒移動(t, GameMove::onBoard(3, 4, 3, 5, 金COM, 桂COM));
     EXPECT_EQ(t.勝者, t.手番COM);
     EXPECT_EQ(t.持駒COM, (Hand{0, 0, 0, 0, 0}));
 }

@@ -35,18 +35,15 @@ TEST(MoveGeneration, 持駒は両面で空桝すべてに打てる) {
     初期設定(s);
     s.持駒MAN[4] = 1;
     s.持駒数MAN = 1;
-    std::vector<Move> moves;
+    std::vector<GameMove> moves;
     generateMoves(s, false, moves);
     int silverDrops = 0, bishopDrops = 0;
-    for (const Move& mv : moves) {
-        if (mv.fromX == 自持盤X1) {
-            ++silverDrops;
-            EXPECT_EQ(mv.after, 銀MAN);
-        }
-        if (mv.fromX == 自持盤X2) {
-            ++bishopDrops;
-            EXPECT_EQ(mv.after, 角MAN);
-        }
+    for (const GameMove& mv : moves) {
+        if (!mv.isDrop()) continue;
+        EXPECT_EQ(mv.pair, 4);
+        EXPECT_EQ(mv.after, mv.before);
+        silverDrops += mv.after == 銀MAN;
+        bishopDrops += mv.after == 角MAN;
     }
     EXPECT_EQ(silverDrops, 15);
     EXPECT_EQ(bishopDrops, 15);
@@ -58,9 +55,9 @@ TEST(MoveGeneration, 取った駒は面によらず手の組に入り戻せば�
     s.盤[2][2] = 飛COM;  // a rook in reach of the lower silver? place a capture directly
     s.盤[2][4] = 銀MAN;
     s.盤[2][5] = 空桝;
-    const Move mv{2, 4, 2, 3, 銀MAN, 角MAN};
+    const GameMove mv = GameMove::onBoard(2, 4, 2, 3, 銀MAN, 角MAN);
     const GameState before = s;
-    const Move capture{2, 3, 2, 2, 角MAN, 銀MAN};
+    const GameMove capture = GameMove::onBoard(2, 3, 2, 2, 角MAN, 銀MAN);
     const int c1 = applyMove(s, mv, false);
     const int c2 = applyMove(s, capture, false);
     EXPECT_EQ(c2, 飛COM);

@@ -50,7 +50,7 @@ void runChoice(benchmark::State& state, GameState s) {
     InfluenceMaps m;
     ComputerWork w;
     RandomSequence random;
-    std::vector<ScoredCandidate> list;
+    std::vector<ScoredMove> list;
     ChoiceHooks hooks;
     hooks.candidates = &list;
     chooseComputerMove(s, level, m, w, &random, hooks);

@@ -122,6 +122,14 @@ Json squareJson(int x, int y) {
     return Json::array({x, y});
 }
 
+// The format names a drop's source by the upper stand's column of the face
+// (−1 for 歩 香 桂 銀, −3 for the others) and the pair.
+Json sourceJson(const GameMove& m) {
+    if (!m.isDrop()) return squareJson(m.fromX, m.fromY);
+    const bool second = pairFace(m.pair, true, true) == m.before;
+    return squareJson(second ? 敵持盤X2 : 敵持盤X1, m.pair);
+}
+
 // Whole numbers of tenths print with at most one decimal; a random
 // fraction is printed in full.
 Json scoreJson(const Score& score) {
@@ -163,18 +171,18 @@ void addChoice(const ProbeInput& in, Json& out) {
     InfluenceMaps m;
     ComputerWork w;
     RandomSequence sequence;
-    std::vector<ScoredCandidate> candidates;
+    std::vector<ScoredMove> candidates;
     ChoiceHooks hooks;
     hooks.candidates = &candidates;
     勢力調査(s.盤, m);  // as the game runs it before the computer's turn
     const auto best = chooseComputerMove(s, in.level, m, w, in.random ? &sequence : nullptr, hooks);
 
     Json list = Json::array();
-    for (const ScoredCandidate& c : candidates) {
+    for (const ScoredMove& c : candidates) {
         Json item;
-        item["from"] = squareJson(c.fromX, c.fromY);
-        item["to"] = squareJson(c.toX, c.toY);
-        item["piece"] = c.piece;
+        item["from"] = sourceJson(c.move);
+        item["to"] = squareJson(c.move.toX, c.move.toY);
+        item["piece"] = c.move.before;
         item["score"] = scoreJson(c.score);
         list.push_back(std::move(item));
     }
@@ -184,10 +192,11 @@ void addChoice(const ProbeInput& in, Json& out) {
         return;
     }
     Json chosen;
-    chosen["from"] = squareJson(best->元X, best->元Y);
-    chosen["to"] = squareJson(best->先X, best->先Y);
-    chosen["before"] = best->元駒;
-    chosen["after"] = best->先駒;
+    const GameMove& mv = best->move;
+    chosen["from"] = sourceJson(mv);
+    chosen["to"] = squareJson(mv.toX, mv.toY);
+    chosen["before"] = mv.before;
+    chosen["after"] = mv.after;
     chosen["score"] = scoreJson(best->score);
     out["best"] = std::move(chosen);
 }

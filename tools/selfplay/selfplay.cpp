@@ -13,6 +13,7 @@
 #include "engine/movegen.h"
 #include "engine/search.h"
 #include "players/level_player.h"
+#include "record/ply_move.h"
 #include "rules/legality.h"
 #include "rules/move.h"
 #include "rules/movegen.h"
@@ -23,7 +24,7 @@ namespace {
 
 // A move as the real position records it.
 struct PlayedMove {
-    int fromX, fromY, toX, toY, before, after;
+    GameMove move;
     double score;
 };
 
@@ -92,18 +93,16 @@ class Game {
     // A legal move (one that does not leave the mover's king attacked),
     // uniformly at random; drops are written as the game writes them.
     std::optional<PlayedMove> chooseAtRandom(bool upper) {
-        std::vector<Move> moves, legal;
+        std::vector<GameMove> moves, legal;
         generateMoves(s_, upper, moves);
-        for (const Move& mv : moves) {
+        for (const GameMove& mv : moves) {
             const int captured = applyMove(s_, mv, upper);
             if (!ownKingAttacked(s_, randomMaps_, upper)) legal.push_back(mv);
             undoMove(s_, mv, upper, captured);
         }
         if (legal.empty()) return std::nullopt;
         std::uniform_int_distribution<std::size_t> pick(0, legal.size() - 1);
-        const Move& mv = legal[pick(opening_)];
-        const int fromY = isManStand(mv.fromX) ? mv.fromY + 1 : mv.fromY;
-        return PlayedMove{mv.fromX, fromY, mv.toX, mv.toY, mv.before, mv.after, 0};
+        return PlayedMove{legal[pick(opening_)], 0};
     }
 
     std::optional<PlayedMove> choose(bool upper) {
@@ -123,23 +122,21 @@ class Game {
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         result_.choices += 1;
         if (answer.outcome != players::Outcome::Moved) return std::nullopt;
-        Move gm = answer.move;
+        const GameMove& gm = answer.move;
         if (searching) {
             const engine::Position& pos = *turn.position;
             const bool legal =
                 answer.best == pos.kingCapture() || engine::isLegal(pos, answer.best);
-            if (!legal ||
-                移動チェック(s_.盤, gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before) != OK) {
+            const Ply at = plyOf(gm);
+            if (!legal || 移動チェック(s_.盤, at.元X, at.元Y, gm.toX, gm.toY, gm.before) != OK) {
                 fail("the engine chose a move the rules refuse");
                 return std::nullopt;
             }
         } else {
             checkChosen(upper, gm);
         }
-        // The lower side's stand rows are its pairs plus one.
-        if (isManStand(gm.fromX)) gm.fromY += 1;
         const double score = searching ? answer.score / 100.0 : answer.points;
-        return PlayedMove{gm.fromX, gm.fromY, gm.toX, gm.toY, gm.before, gm.after, score};
+        return PlayedMove{gm, score};
     }
 
     engine::SearchLimits limitsFor(const EngineSide& side, int level,
@@ -164,48 +161,32 @@ class Game {
 
     // The one-ply choice, checked as the upper side's move on the board as
     // that player saw it (turned half round for the lower side).
-    void checkChosen(bool upper, const Move& m) {
-        if (upper) return checkChosen(s_, chosenOf(m));
-        const GameState turned = turnedAbout(s_);
-        const int column = m.fromX == 自持盤X1 ? 敵持盤X1 : 敵持盤X2;
-        const Move seen =
-            isManStand(m.fromX)
-                ? Move{column, m.fromY, 6 - m.toX, 6 - m.toY, -m.before, -m.after}
-                : Move{6 - m.fromX, 6 - m.fromY, 6 - m.toX, 6 - m.toY, -m.before, -m.after};
-        checkChosen(turned, chosenOf(seen));
-    }
-
-    static ChosenMove chosenOf(const Move& m) {
-        ChosenMove c;
-        c.元X = m.fromX;
-        c.元Y = m.fromY;
-        c.先X = m.toX;
-        c.先Y = m.toY;
-        c.元駒 = m.before;
-        c.先駒 = m.after;
-        return c;
+    void checkChosen(bool upper, const GameMove& m) {
+        if (upper) return checkChosen(s_, m);
+        checkChosen(turnedAbout(s_), turnedAbout(m));
     }
 
     // The chosen move must be one the rules allow, with the piece it names.
-    void checkChosen(const GameState& state, const ChosenMove& c) {
-        bool ok = 移動チェック(state.盤, c.元X, c.元Y, c.先X, c.先Y, c.元駒) == OK;
-        if (c.isDrop()) {
-            ok = ok && c.元Y >= 1 && c.元Y <= 4 &&
-                 state.持駒COM[static_cast<std::size_t>(c.元Y)] > 0 &&
-                 standFace(c.元X, c.元Y) == c.元駒 && c.先駒 == c.元駒;
+    void checkChosen(const GamePosition& state, const GameMove& m) {
+        // The rules' check names a drop's source by its stand square.
+        const Ply at = plyOf(m);
+        bool ok = 移動チェック(state.盤, at.元X, at.元Y, m.toX, m.toY, m.before) == OK;
+        if (m.isDrop()) {
+            ok = ok && isCom(m.before) && m.pair >= 1 && m.pair <= 4 &&
+                 state.持駒COM[static_cast<std::size_t>(m.pair)] > 0 && m.after == m.before;
         } else {
-            ok = ok && onBoard(c.元X, c.元Y) && state.盤[c.元X][c.元Y] == c.元駒 &&
-                 c.先駒 == 取得_移動後成り駒(c.元駒);
+            ok = ok && onBoard(m.fromX, m.fromY) && state.盤[m.fromX][m.fromY] == m.before &&
+                 m.after == 取得_移動後成り駒(m.before);
         }
         if (!ok) {
-            fail("illegal move chosen: " + squareText(c.元X, c.元Y) + " to " +
-                 squareText(c.先X, c.先Y) + " piece " + std::to_string(c.元駒));
+            fail("illegal move chosen: " + squareText(at.元X, at.元Y) + " to " +
+                 squareText(m.toX, m.toY) + " piece " + std::to_string(m.before));
         }
     }
 
-    void makeMove(const PlayedMove& mv) {
-        const bool stored =
-            手順保存(s_, Ply{mv.fromX, mv.fromY, mv.toX, mv.toY, mv.before, mv.after});
+    void makeMove(const PlayedMove& played) {
+        const Ply mv = plyOf(played.move);
+        const bool stored = 手順保存(s_, mv);
         if (!stored) {
             fail("the move list refused a ply below its limit");
             return;
@@ -214,12 +195,12 @@ class Game {
         if (config_.keepMoves) {
             char line[96];
             std::snprintf(line, sizeof line, "%3d %s %s-%s %d>%d taking %d, score %g", s_.手順数,
-                          mv.before > 0 ? "upper" : "lower", squareText(mv.fromX, mv.fromY).c_str(),
-                          squareText(mv.toX, mv.toY).c_str(), mv.before, mv.after,
-                          s_.盤[mv.toX][mv.toY], mv.score);
+                          mv.元駒 > 0 ? "upper" : "lower", squareText(mv.元X, mv.元Y).c_str(),
+                          squareText(mv.先X, mv.先Y).c_str(), mv.元駒, mv.先駒,
+                          s_.盤[mv.先X][mv.先Y], played.score);
             result_.moves.emplace_back(line);
         }
-        駒移動(s_, mv.fromX, mv.fromY, mv.toX, mv.toY, mv.after);
+        駒移動(s_, played.move);
     }
 
     void checkInvariants() {
