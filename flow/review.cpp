@@ -52,9 +52,12 @@ PlyMark plyMark(players::Mark mark) {
     return PlyMark::None;
 }
 
-std::string pawns(int centipawns) {
-    const std::string signed_ = evaluationText(centipawns);
-    return signed_.substr(1);
+// A loss in pawns; where a mate is won or lost a difference of scores means
+// nothing, so the evaluations before and after are shown as the graph has them.
+std::string lossText(const players::ReviewedPly& p) {
+    if (players::isReviewMate(p.before) || players::isReviewMate(p.after))
+        return evaluationText(p.before) + " → " + evaluationText(p.after);
+    return evaluationText(p.loss).substr(1);
 }
 
 }  // namespace
@@ -141,7 +144,7 @@ void Game::showReviewNote() {
         if (pos.set(p.position)) {
             note = text::tr(std::to_string(k) + "手目") + "  " + moveText(pos, p.played);
             if (p.best) note += "  " + text::tr("最善 " + moveText(pos, p.best));
-            note += "  " + text::tr("損失 " + pawns(p.loss));
+            note += "  " + text::tr("損失 " + lossText(p));
             if (p.mark == players::Mark::Mistake) note += "  " + text::tr("悪手");
             if (p.mark == players::Mark::Blunder) note += "  " + text::tr("大悪手");
         }

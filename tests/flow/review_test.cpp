@@ -116,6 +116,11 @@ TEST(棋譜解析_対局後, 終わった対局を棋譜として解析する) {
     EXPECT_EQ(h.platform.analysis.note.rfind("7手目", 0), 0u) << h.platform.analysis.note;
     h.menu(MenuItem::REPLAY);
     EXPECT_EQ(h.state().手順数, 6);
+    // The drop that leaves the king to be taken: a mate, not a count of pawns, is lost.
+    EXPECT_NE(h.platform.analysis.note.find("損失 -"), std::string::npos)
+        << h.platform.analysis.note;
+    EXPECT_NE(h.platform.analysis.note.find(" → 詰み 1手"), std::string::npos)
+        << h.platform.analysis.note;
 
     h.menu(MenuItem::START);  // another game: the one before is forgotten
     h.menu(MenuItem::CANCEL);
