@@ -1,6 +1,9 @@
 #include "flow/position_analyst.h"
 
+#include <time.h>
+
 #include <algorithm>
+#include <chrono>
 #include <utility>
 
 #include "players/review_score.h"
@@ -14,10 +17,19 @@ namespace {
 constexpr int kQuickDepth = 3;
 constexpr std::size_t kMateTableMegabytes = 4;
 
+// The solver's moment is counted in its own thread's processor time, so that
+// a busy machine makes it slower but does not cut it short.
+engine::TimePoint threadTime() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return engine::TimePoint(std::chrono::duration_cast<engine::TimePoint::duration>(
+        std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec)));
+}
+
 }  // namespace
 
-PositionAnalyst::PositionAnalyst(int depthCap, engine::Clock clock)
-    : depthCap_(depthCap), clock_(clock), player_(clock), solver_(clock, kMateTableMegabytes) {}
+PositionAnalyst::PositionAnalyst(int depthCap)
+    : depthCap_(depthCap), solver_(threadTime, kMateTableMegabytes) {}
 
 PositionAnalyst::~PositionAnalyst() {
     thinker_.cancel();
@@ -62,7 +74,7 @@ void PositionAnalyst::lookForMate(const players::Turn& turn, const players::Budg
     if (!turn.position || mateLook_.nodes == 0) return;
     engine::MateLimits limits;
     limits.nodes = mateLook_.nodes;
-    if (mateLook_.time && clock_) limits.deadline = clock_() + *mateLook_.time;
+    if (mateLook_.time) limits.deadline = threadTime() + *mateLook_.time;
     limits.stop = budget.limits.stop;
     const engine::MateResult found = solver_.solve(*turn.position, limits);
     if (found.status != engine::MateStatus::Proven || found.line.empty()) return;

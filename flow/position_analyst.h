@@ -25,8 +25,9 @@ struct AnalysisReading {
     std::vector<engine::Move> line;
 };
 
-// What the mate solver may spend on each position; no time for a budget in
-// nodes alone, which tests want.
+// What the mate solver may spend on each position, the time in processor
+// time of the analysis thread; no time for a budget in nodes alone, which
+// tests want.
 struct MateLook {
     std::uint64_t nodes = 400000;
     std::optional<engine::Milliseconds> time = engine::Milliseconds(150);
@@ -35,7 +36,7 @@ struct MateLook {
 class PositionAnalyst : private players::Player {
   public:
     // A depth of 0 deepens until stopped; tests cap it to finish.
-    explicit PositionAnalyst(int depthCap = 0, engine::Clock clock = players::steadyClock());
+    explicit PositionAnalyst(int depthCap = 0);
     ~PositionAnalyst() override;
     PositionAnalyst(const PositionAnalyst&) = delete;
     PositionAnalyst& operator=(const PositionAnalyst&) = delete;
@@ -62,7 +63,6 @@ class PositionAnalyst : private players::Player {
 
     int depthCap_;
     MateLook mateLook_;
-    engine::Clock clock_;
     mutable std::mutex mutex_;
     int generation_ = 0;
     int running_ = 0;  // the generation the thinker works for; its thread's alone
