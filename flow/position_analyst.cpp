@@ -15,7 +15,10 @@ namespace {
 // Deep enough for a sensible first evaluation, shallow enough to take a few
 // milliseconds, so that the mate solver does not hold the strip up.
 constexpr int kQuickDepth = 3;
-constexpr std::size_t kMateTableMegabytes = 4;
+// The window runs this beside a review and stays within 70 MB: the tables
+// are a fraction of the engine's default.
+constexpr std::size_t kHashMegabytes = 4;
+constexpr std::size_t kMateTableMegabytes = 2;
 
 // The solver's moment is counted in its own thread's processor time, so that
 // a busy machine makes it slower but does not cut it short.
@@ -29,7 +32,9 @@ engine::TimePoint threadTime() {
 }  // namespace
 
 PositionAnalyst::PositionAnalyst(int depthCap)
-    : depthCap_(depthCap), solver_(threadTime, kMateTableMegabytes) {}
+    : depthCap_(depthCap),
+      player_(players::steadyClock(), kHashMegabytes),
+      solver_(threadTime, kMateTableMegabytes) {}
 
 PositionAnalyst::~PositionAnalyst() {
     thinker_.cancel();
