@@ -1,10 +1,13 @@
 #include "app/analysis_panel.h"
 
+#include <QDateTime>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <fstream>
 
 namespace tanukiban {
 
@@ -119,8 +122,14 @@ void QtAnalysisPanel::setPanelVisible(bool visible) {
     relayout();
 }
 
-void QtAnalysisPanel::setStrip(std::string_view utf8) {
+void QtAnalysisPanel::setStrip(std::string_view utf8, int ply) {
     strip_->setText(qs(utf8));
+    // For the window tests, which cannot read the strip off the screen: each
+    // change, when (milliseconds since the epoch) and for which ply.
+    static const char* const log = std::getenv("TANUKIBAN_STRIP_LOG");
+    if (log)
+        std::ofstream(log, std::ios::app)
+            << QDateTime::currentMSecsSinceEpoch() << ' ' << ply << ' ' << utf8 << '\n';
 }
 
 void QtAnalysisPanel::setReviewNote(std::string_view utf8) {

@@ -39,7 +39,7 @@ class QtAnalysisPanel : public QWidget, public AnalysisPanel {
     explicit QtAnalysisPanel(QWidget* parent = nullptr);
 
     void setPanelVisible(bool visible) override;
-    void setStrip(std::string_view utf8) override;
+    void setStrip(std::string_view utf8, int ply) override;
     void setReviewNote(std::string_view utf8) override;
     void setProgress(int done, int total) override;
     void setGraph(const std::vector<GraphPoint>& points) override;

@@ -70,7 +70,7 @@ void Game::stopAnalysis() {
     clearAnalysisMark();
     if (!strip_.empty()) {
         strip_.clear();
-        platform_.analysisPanel().setStrip(strip_);
+        platform_.analysisPanel().setStrip(strip_, 0);
     }
 }
 
@@ -91,7 +91,7 @@ void Game::showAnalysis() {
                               lineText(*analysedRoot_, reading->line);
     if (strip != strip_) {
         strip_ = strip;
-        platform_.analysisPanel().setStrip(strip_);
+        platform_.analysisPanel().setStrip(strip_, analysed_->plies);
     }
     const engine::Move best = reading->line.empty() ? engine::Move() : reading->line.front();
     // The hint's marks are the player's own request: they stay until it goes.

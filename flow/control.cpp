@@ -41,6 +41,7 @@ void Game::START_Click() {
     state_.開始時刻 = platform_.secondsSinceMidnight();
     startClockIfShown();
     state_.対局モード = 対局_MAN;
+    finishedGame_.reset();
     // Plies beyond the shown position belong to an earlier game (after 最初
     // or 反転), so stepping forward must not bring them back; a loaded record
     // stays in force and keeps its plies.
@@ -69,6 +70,7 @@ void Game::enterComputerGame(bool startClockNow) {
     pickUp_.選択中 = 0;
     state_.対局モード = 対局_COM;
     state_.棋譜モード = NG;
+    finishedGame_.reset();
     // 手順数, not 手数: after 反転 the move count runs on over an empty list.
     state_.手順最大数 = state_.手順数;
     if (startClockNow) state_.開始時刻 = platform_.secondsSinceMidnight();

@@ -242,6 +242,11 @@ class Game {
     void followShownGame();
     // What the review says of the ply that led to the shown position.
     void showReviewNote();
+    // Keeps the game that has just ended, at its start with its plies, for a
+    // review once the board has been reset.
+    void rememberFinishedGame();
+    // Puts the game remembered on display as a record read, at its start.
+    void showFinishedGame();
 
     // --- Positions to and from the clipboard (position_exchange.cpp) ---
     void COPY_SFEN_Click();
@@ -331,6 +336,8 @@ class Game {
     players::ReviewBudget reviewBudget_;
     int reviewTicket_ = 0;
     BackgroundReview review_;
+    // The game that ended last; forgotten when another starts or a record is read.
+    std::optional<GameState> finishedGame_;
 };
 
 }  // namespace tanukiban

@@ -22,6 +22,7 @@ void Game::引き分け() {
 
 void Game::askForAnotherGame() {
     afterComputer_ = {};  // the click that resumed play is spent
+    rememberFinishedGame();
     if (platform_.askYesNo("続けますか？", "再ゲーム")) {
         初期設定();  // a new game is started from the menu
     } else {

@@ -57,8 +57,9 @@ class AnalysisPanel {
   public:
     virtual ~AnalysisPanel() = default;
     virtual void setPanelVisible(bool visible) = 0;
-    // The analysis of the shown position in one line; empty when none is known.
-    virtual void setStrip(std::string_view utf8) = 0;
+    // The analysis of the shown position in one line, empty when none is
+    // known; `ply` counts the plies played to the position it belongs to.
+    virtual void setStrip(std::string_view utf8, int ply) = 0;
     // What the review says of the ply shown; empty when none.
     virtual void setReviewNote(std::string_view utf8) = 0;
     // `done` of `total` positions reviewed; a total of 0 hides the bar.

@@ -89,6 +89,7 @@ void Game::File1_Click(std::string_view fileName) {
     }
     初期設定();
     applyRecord(state_, result.record);
+    finishedGame_.reset();
     for (const HeaderLine& line : headerLayout(result.record.header)) {
         platform_.surface().drawText(
             cellXFromTwips(line.left), cellYFromTwips(line.top), line.text,

@@ -2,6 +2,7 @@
 // evaluation graph, each ply marked, clicked to step the board there. The
 // review is kept until the game on display changes.
 #include <algorithm>
+#include <utility>
 
 #include "flow/analysis_text.h"
 #include "flow/drawing.h"
@@ -51,9 +52,12 @@ PlyMark plyMark(players::Mark mark) {
     return PlyMark::None;
 }
 
-std::string pawns(int centipawns) {
-    const std::string signed_ = evaluationText(centipawns);
-    return signed_.substr(1);
+// A loss in pawns; where a mate is won or lost a difference of scores means
+// nothing, so the evaluations before and after are shown as the graph has them.
+std::string lossText(const players::ReviewedPly& p) {
+    if (players::isReviewMate(p.before) || players::isReviewMate(p.after))
+        return evaluationText(p.before) + " → " + evaluationText(p.after);
+    return evaluationText(p.loss).substr(1);
 }
 
 }  // namespace
@@ -67,6 +71,9 @@ void Game::REVIEW_Click() {
     ShownGame game = shownGame(state_);
     if (computerGameOn()) {
         refusal = "対局中は解析できません";
+    } else if (game.plies == 0 && finishedGame_) {
+        showFinishedGame();
+        game = shownGame(state_);
     } else if (game.plies == 0) {
         refusal = "解析する手がありません";
     }
@@ -137,7 +144,7 @@ void Game::showReviewNote() {
         if (pos.set(p.position)) {
             note = text::tr(std::to_string(k) + "手目") + "  " + moveText(pos, p.played);
             if (p.best) note += "  " + text::tr("最善 " + moveText(pos, p.best));
-            note += "  " + text::tr("損失 " + pawns(p.loss));
+            note += "  " + text::tr("損失 " + lossText(p));
             if (p.mark == players::Mark::Mistake) note += "  " + text::tr("悪手");
             if (p.mark == players::Mark::Blunder) note += "  " + text::tr("大悪手");
         }
@@ -146,6 +153,33 @@ void Game::showReviewNote() {
         reviewNote_ = note;
         platform_.analysisPanel().setReviewNote(note);
     }
+}
+
+void Game::rememberFinishedGame() {
+    finishedGame_.reset();
+    GameState start = state_;
+    const int plies = std::min(start.手順数, 手順上限);
+    if (plies < 1 || start.手番 == 手番なし) return;
+    while (start.手順数 > 0)
+        if (stepBack(start) != StepStatus::Stepped) return;
+    start.棋譜モード = OK;
+    start.手順最大数 = plies;  // as played, whatever a continued record held beyond
+    start.勝者 = 手番なし;
+    start.局面変更 = NG;
+    finishedGame_ = std::move(start);
+}
+
+void Game::showFinishedGame() {
+    closeRecordPanel();
+    // The level and the handicap ladder are the player's choices since.
+    GameState shown = *finishedGame_;
+    shown.COMレベル = state_.COMレベル;
+    shown.ハンデレベル = state_.ハンデレベル;
+    state_ = std::move(shown);
+    pickUp_.選択中 = 0;
+    表示秒 = 0;
+    platform_.setClockTimer(false);
+    画面_再描画();
 }
 
 void Game::reviewGraphClick(int ply) {

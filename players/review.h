@@ -63,7 +63,9 @@ class GameReviewer {
     // Positions analysed of all the game's (its plies + 1), after each one.
     using Progress = std::function<void(int analysed, int positions)>;
 
-    explicit GameReviewer(engine::Clock clock = steadyClock(), std::size_t hashMegabytes = 16);
+    // Half the engine's usual table: a review runs in the window beside the
+    // analysis, and a position's budget fills no more.
+    explicit GameReviewer(engine::Clock clock = steadyClock(), std::size_t hashMegabytes = 8);
 
     // Runs on the caller's thread, one review at a time; `progress` is called
     // there too. `stop`, raised from any thread, ends the review within a

@@ -2,8 +2,13 @@
 // found for a position no longer on the board.
 #include <gtest/gtest.h>
 
+#include "engine/bench.h"
 #include "engine/convert.h"
+#include "engine/movegen.h"
+#include "flow/position_analyst.h"
 #include "flow/sfen_exchange.h"
+#include "players/review_score.h"
+#include "rules/mate.h"
 #include "tests/flow/record_scene.h"
 
 namespace tanukiban::testing {
@@ -65,6 +70,46 @@ TEST(検討, 局面が変われば前の解析は見せない) {
     h.menu(MenuItem::CANCEL);
     EXPECT_EQ(h.platform.analysis.strip(), "");
     EXPECT_EQ(GameFixture::analysedKey(h.game), shownKey(h.state()));
+}
+
+// The game's own view of the side to move: its king attacked and, at the
+// end of a line, mated.
+bool rulesSeeCheck(const engine::Position& pos, bool mated) {
+    GamePosition s;
+    engine::writeToGame(pos, s);
+    InfluenceMaps m;
+    勢力調査(s.盤, m);
+    if (pos.sideToMove() == engine::Lower)
+        return mated ? 詰めかMAN(s, m) == OK : m.勢力COM[m.kings.王X_MAN][m.kings.王Y_MAN] > 0;
+    return mated ? 詰めかCOM(s, m) == OK : m.勢力MAN[m.kings.王X_COM][m.kings.王Y_COM] > 0;
+}
+
+// A search one ply deep sees none of these mates: the strip's mate and line
+// are the solver's, and hold by the game's rules.
+TEST(検討, 詰みは解けた手順と共に示す) {
+    PositionAnalyst analyst(1);
+    analyst.setMateLook({3000000, std::nullopt});
+    for (const engine::Position& root : engine::mateBenchPositions()) {
+        analyst.start(players::turnOfPosition(root));
+        analyst.wait();
+        const std::optional<AnalysisReading> r = analyst.latest();
+        ASSERT_TRUE(r);
+        const engine::Color side = root.sideToMove();
+        const int plies = static_cast<int>(r->line.size());
+        EXPECT_EQ(players::seenBy(r->evaluation, engine::Lower, side), players::ReviewMate - plies);
+        EXPECT_GE(plies, 3);
+        engine::Position pos = root;
+        for (int i = 0; i < plies; ++i) {
+            engine::MoveList legal;
+            engine::generateMoves(pos, legal);
+            const engine::Move m = r->line[static_cast<std::size_t>(i)];
+            ASSERT_TRUE(legal.contains(m)) << "ply " << i;
+            pos.make(m);
+            EXPECT_TRUE(i % 2 == 1 || rulesSeeCheck(pos, false))
+                << "ply " << i << " gives no check";
+        }
+        EXPECT_TRUE(rulesSeeCheck(pos, true));
+    }
 }
 
 }  // namespace

@@ -88,5 +88,46 @@ TEST_F(棋譜解析, 手のない時は断る) {
     EXPECT_FALSE(h.platform.analysis.visible);
 }
 
+// The game just played is reset away when the player plays on; 棋譜解析
+// then brings it back as a record from its start and reviews all of it,
+// until another game starts.
+TEST(棋譜解析_対局後, 終わった対局を棋譜として解析する) {
+    GameHarness h;
+    h.start();
+    GameFixture::setReviewBudget(h.game, {engine::Milliseconds(0), 3000});
+    h.menu(MenuItem::START);
+    h.platform.answers = {true};
+    // Each side takes a piece and drops it back in; the lower lance takes the king.
+    const int clicks[][2] = {{5, 5}, {5, 4}, {1, 1}, {1, 2},  {5, 4}, {5, 1}, {1, 2},
+                             {1, 5}, {7, 3}, {3, 2}, {-3, 3}, {3, 4}, {3, 2}, {3, 1}};
+    for (const auto& c : clicks) h.click(c[0], c[1]);
+    ASSERT_EQ(lastMessage(h.platform), "再ゲーム|続けますか？");
+    ASSERT_EQ(h.state().手順数, 0);
+
+    h.menu(MenuItem::REVIEW);
+    EXPECT_EQ(h.state().棋譜モード, OK);
+    EXPECT_EQ(h.state().手順数, 0);
+    EXPECT_EQ(h.state().手順最大数, 7);
+    GameFixture::awaitReview(h.game);
+    h.settle();
+    EXPECT_EQ(h.platform.analysis.points.size(), 8u);
+    h.game.reviewGraphClick(7);
+    EXPECT_EQ(h.state().盤[3][1], とMAN) << "the lance that took the king";
+    EXPECT_EQ(h.platform.analysis.note.rfind("7手目", 0), 0u) << h.platform.analysis.note;
+    h.menu(MenuItem::REPLAY);
+    EXPECT_EQ(h.state().手順数, 6);
+    // The drop that leaves the king to be taken: a mate, not a count of pawns, is lost.
+    EXPECT_NE(h.platform.analysis.note.find("損失 -"), std::string::npos)
+        << h.platform.analysis.note;
+    EXPECT_NE(h.platform.analysis.note.find(" → 詰み 1手"), std::string::npos)
+        << h.platform.analysis.note;
+
+    h.menu(MenuItem::START);  // another game: the one before is forgotten
+    h.menu(MenuItem::CANCEL);
+    h.platform.messages.clear();
+    h.menu(MenuItem::REVIEW);
+    EXPECT_EQ(lastMessage(h.platform), "棋譜解析|解析する手がありません");
+}
+
 }  // namespace
 }  // namespace tanukiban::testing

@@ -54,7 +54,7 @@ class FakeRecordPanel : public RecordPanel {
 class FakeAnalysisPanel : public AnalysisPanel {
   public:
     void setPanelVisible(bool v) override { visible = v; }
-    void setStrip(std::string_view utf8) override { strips.emplace_back(utf8); }
+    void setStrip(std::string_view utf8, int) override { strips.emplace_back(utf8); }
     void setReviewNote(std::string_view utf8) override { note = std::string(utf8); }
     void setProgress(int d, int t) override { done = d, total = t; }
     void setGraph(const std::vector<GraphPoint>& p) override { points = p; }
