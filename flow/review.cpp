@@ -2,7 +2,6 @@
 // evaluation graph, each ply marked, clicked to step the board there. The
 // review is kept until the game on display changes.
 #include <algorithm>
-#include <utility>
 
 #include "flow/analysis_text.h"
 #include "flow/drawing.h"
@@ -166,7 +165,7 @@ void Game::rememberFinishedGame() {
     start.手順最大数 = plies;  // as played, whatever a continued record held beyond
     start.勝者 = 手番なし;
     start.局面変更 = NG;
-    finishedGame_ = std::move(start);
+    finishedGame_ = start;
 }
 
 void Game::showFinishedGame() {
@@ -175,7 +174,7 @@ void Game::showFinishedGame() {
     GameState shown = *finishedGame_;
     shown.COMレベル = state_.COMレベル;
     shown.ハンデレベル = state_.ハンデレベル;
-    state_ = std::move(shown);
+    state_ = shown;
     pickUp_.選択中 = 0;
     表示秒 = 0;
     platform_.setClockTimer(false);
