@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "engine/bench.h"
-#include "engine/convert.h"
 #include "engine/movegen.h"
 #include "flow/position_analyst.h"
 #include "flow/sfen_exchange.h"
 #include "players/review_score.h"
-#include "rules/mate.h"
 #include "tests/flow/record_scene.h"
+#include "tests/support/rules_check.h"
 
 namespace tanukiban::testing {
 namespace {
@@ -70,18 +69,6 @@ TEST(検討, 局面が変われば前の解析は見せない) {
     h.menu(MenuItem::CANCEL);
     EXPECT_EQ(h.platform.analysis.strip(), "");
     EXPECT_EQ(GameFixture::analysedKey(h.game), shownKey(h.state()));
-}
-
-// The game's own view of the side to move: its king attacked and, at the
-// end of a line, mated.
-bool rulesSeeCheck(const engine::Position& pos, bool mated) {
-    GamePosition s;
-    engine::writeToGame(pos, s);
-    InfluenceMaps m;
-    勢力調査(s.盤, m);
-    if (pos.sideToMove() == engine::Lower)
-        return mated ? 詰めかMAN(s, m) == OK : m.勢力COM[m.kings.王X_MAN][m.kings.王Y_MAN] > 0;
-    return mated ? 詰めかCOM(s, m) == OK : m.勢力MAN[m.kings.王X_COM][m.kings.王Y_COM] > 0;
 }
 
 // A search one ply deep sees none of these mates: the strip's mate and line

@@ -10,9 +10,8 @@
 #include <vector>
 
 #include "engine/bench.h"
-#include "engine/convert.h"
 #include "engine/movegen.h"
-#include "rules/mate.h"
+#include "tests/support/rules_check.h"
 #include "tests/usi/script.h"
 #include "usi/notation.h"
 #include "usi/position_text.h"
@@ -21,17 +20,7 @@
 namespace tanukiban::usi {
 namespace {
 
-// The game's own view of the defender to move: its king attacked, and, at
-// the end of the line, mated by the game's mate test.
-bool rulesSeeCheck(const engine::Position& pos, bool mated) {
-    GamePosition s;
-    engine::writeToGame(pos, s);
-    InfluenceMaps m;
-    勢力調査(s.盤, m);
-    if (pos.sideToMove() == engine::Lower)
-        return mated ? 詰めかMAN(s, m) == OK : m.勢力COM[m.kings.王X_MAN][m.kings.王Y_MAN] > 0;
-    return mated ? 詰めかCOM(s, m) == OK : m.勢力MAN[m.kings.王X_COM][m.kings.王Y_COM] > 0;
-}
+using testing::rulesSeeCheck;
 
 // Every attacker move a check, every move legal, the defender mated at the
 // end: by the engine's rules and by the game's.
