@@ -159,7 +159,7 @@ def play(first, second, opening, referee, max_plies, go):
         why = referee.problem(moves)
         if why:
             return (0.0 if side == 0 else 1.0), f"{mover.name} illegal {move}: {why}", moves
-    return 0.5, f"{max_plies} plies", moves
+    return 0.5, "ply limit", moves
 
 
 def margin(scores):
