@@ -48,21 +48,26 @@ Ply MoveList::ply(int n) const {
                手順後秒MAN[n], 手順前秒COM[n], 手順後秒COM[n]};
 }
 
+void MoveList::store(int n, const Ply& ply) {
+    手順元X[n] = ply.元X;
+    手順元Y[n] = ply.元Y;
+    手順先X[n] = ply.先X;
+    手順先Y[n] = ply.先Y;
+    手順元駒[n] = ply.元駒;
+    手順先駒[n] = ply.先駒;
+    手順取得駒[n] = ply.取得駒;
+    手順前秒MAN[n] = ply.前秒MAN;
+    手順後秒MAN[n] = ply.後秒MAN;
+    手順前秒COM[n] = ply.前秒COM;
+    手順後秒COM[n] = ply.後秒COM;
+}
+
 bool 手順保存(GamePosition& s, const Ply& ply) {
     if (s.手順数 >= 手順上限 || s.手順数 < 0) return false;
     const int n = ++s.手順数;
-    MoveList& l = s.手順;
-    l.手順元X[n] = ply.元X;
-    l.手順元Y[n] = ply.元Y;
-    l.手順先X[n] = ply.先X;
-    l.手順先Y[n] = ply.先Y;
-    l.手順元駒[n] = ply.元駒;
-    l.手順先駒[n] = ply.先駒;
-    l.手順取得駒[n] = onBoard(ply.先X, ply.先Y) ? s.盤[ply.先X][ply.先Y] : 空桝;
-    l.手順前秒MAN[n] = ply.前秒MAN;
-    l.手順後秒MAN[n] = ply.後秒MAN;
-    l.手順前秒COM[n] = ply.前秒COM;
-    l.手順後秒COM[n] = ply.後秒COM;
+    Ply stored = ply;
+    stored.取得駒 = onBoard(ply.先X, ply.先Y) ? s.盤[ply.先X][ply.先Y] : 空桝;
+    s.手順.store(n, stored);
     s.手順最大数 = s.手順数;
     return true;
 }

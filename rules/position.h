@@ -33,6 +33,8 @@ struct MoveList {
 
     // Ply n (1..手順上限) as one description.
     Ply ply(int n) const;
+    // Writes ply n (1..手順上限) from one description.
+    void store(int n, const Ply& ply);
 };
 
 struct GamePosition {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/movegen.h"
+#include "tests/support/one_move_book.h"
 
 namespace tanukiban::players {
 namespace {
@@ -10,12 +10,7 @@ namespace {
 // The top level plays the book's move without searching; the level below
 // searches; a missing book file is no book.
 TEST(LevelPlayer, 最上位のレベルは本の手を指す) {
-    const engine::Position start = engine::Position::initial();
-    engine::MoveList moves;
-    engine::generateMoves(start, moves);
-    const engine::Move booked = moves.moves[moves.size - 1];
-    engine::Book book;
-    book.add(start, booked);
+    auto [start, booked, book] = testing::oneMoveBook();
     const OpeningBook opening(std::move(book));
     const OpeningBook missing("/nonexistent/opening.book");
 

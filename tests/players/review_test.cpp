@@ -17,19 +17,9 @@ namespace tanukiban::players {
 namespace {
 
 void setPly(MoveList& list, int i, const GameMove& gm, int captured) {
-    const Ply m = plyOf(gm);
-    list.手順元X[i] = m.元X;
-    list.手順元Y[i] = m.元Y;
-    list.手順先X[i] = m.先X;
-    list.手順先Y[i] = m.先Y;
-    list.手順元駒[i] = m.元駒;
-    list.手順先駒[i] = m.先駒;
-    list.手順取得駒[i] = captured;
-}
-
-// The same move on the board turned half round, played by the other side.
-GameMove turned(const GameMove& m) {
-    return turnedAbout(m);
+    Ply m = plyOf(gm);
+    m.取得駒 = captured;
+    list.store(i, m);
 }
 
 ReviewBudget nodes(std::uint64_t n) {
@@ -52,8 +42,8 @@ TEST(GameReview, 王を取らせる手は大悪手でその王取りで勝ち) {
         SCOPED_TRACE(mirrored ? "the upper side errs" : "the lower side errs");
         const GamePosition start = mirrored ? turnedAbout(lowerFirst) : lowerFirst;
         MoveList list;
-        setPly(list, 1, mirrored ? turned(step) : step, 空桝);
-        setPly(list, 2, mirrored ? turned(take) : take, mirrored ? 王COM : 王MAN);
+        setPly(list, 1, mirrored ? turnedAbout(step) : step, 空桝);
+        setPly(list, 2, mirrored ? turnedAbout(take) : take, mirrored ? 王COM : 王MAN);
         const int sign = mirrored ? -1 : 1;  // the lower side's view of the erring side's fate
 
         GameReviewer reviewer;

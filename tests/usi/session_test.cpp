@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/movegen.h"
+#include "tests/support/one_move_book.h"
 #include "tests/usi/script.h"
 #include "usi/notation.h"
 #include "usi/position_text.h"
@@ -206,12 +206,7 @@ std::pair<std::vector<ReportedLine>, std::string> lastReport(Script& s) {
 // OwnBook answers from the book at once; switched off, or for several lines,
 // the search answers.
 TEST(UsiSession, OwnBookは本の手を指し切れば読む) {
-    const engine::Position start = engine::Position::initial();
-    engine::MoveList moves;
-    engine::generateMoves(start, moves);
-    const engine::Move booked = moves.moves[moves.size - 1];
-    engine::Book book;
-    book.add(start, booked);
+    auto [start, booked, book] = testing::oneMoveBook();
     const players::OpeningBook opening(std::move(book));
     SessionConfig config;
     config.book = &opening;
