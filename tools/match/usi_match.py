@@ -208,51 +208,84 @@ def main():
     parser.add_argument("--max-plies", type=int, default=500)
     parser.add_argument("--until", help="stop before a game starts after HH:MM (UTC)")
     parser.add_argument("--log", help="file that gets each game's moves")
+    parser.add_argument("--jobs", type=int, default=1,
+                        help="games played at once, each with its own engines (default 1)")
     args = parser.parse_args()
 
-    referee = Referee(args.referee or args.engine_a)
-    a = Engine(args.engine_a, "A", args.option_a)
-    b = Engine(args.engine_b, "B", args.option_b)
+    if args.jobs < 1:
+        parser.error("--jobs must be at least 1")
     go = {}
-    for engine, ms in ((a, args.ms_a), (b, args.ms_b)):
-        go[engine.name] = (f"go movetime {ms}" if args.go == "movetime" else
-                           f"go btime 0 wtime 0 byoyomi {ms}")
-        engine.timeout = ms / 1000 * 2 + 10
-    lines = openings(args.openings, referee)
+    timeouts = {}
+    for name, ms in (("A", args.ms_a), ("B", args.ms_b)):
+        go[name] = (f"go movetime {ms}" if args.go == "movetime" else
+                    f"go btime 0 wtime 0 byoyomi {ms}")
+        timeouts[name] = ms / 1000 * 2 + 10
+
+    def players():
+        """A referee and both engines for one game at a time."""
+        referee = Referee(args.referee or args.engine_a)
+        a = Engine(args.engine_a, "A", args.option_a)
+        b = Engine(args.engine_b, "B", args.option_b)
+        for engine in (a, b):
+            engine.timeout = timeouts[engine.name]
+        return referee, a, b
+
+    lister = Referee(args.referee or args.engine_a)
+    lines = openings(args.openings, lister)
+    lister.engine.close()
     print(f"{len(lines)} opening(s); A: {args.engine_a} {args.ms_a} ms; "
-          f"B: {args.engine_b} {args.ms_b} ms", flush=True)
+          f"B: {args.engine_b} {args.ms_b} ms; {args.jobs} game(s) at once", flush=True)
     log = open(args.log, "a", encoding="utf-8") if args.log else None
 
     scores, lengths, seen = [], [], {}
+    games = queue.Queue()
     for game in range(args.games):
-        if args.until and time.strftime("%H:%M", time.gmtime()) >= args.until:
-            print(f"stopped at {args.until} UTC", flush=True)
-            break
-        if args.swap:
-            opening, a_first = lines[(game // 2) % len(lines)], game % 2 == 0
-        else:
-            opening, a_first = lines[game % len(lines)], args.a_first or game % 2 == 0
-        first, second = (a, b) if a_first else (b, a)
-        started = time.monotonic()
-        result, reason, moves = play(first, second, opening, referee, args.max_plies, go)
-        score = result if a_first else 1.0 - result
-        scores.append(score)
-        lengths.append(len(moves))
-        record = " ".join(moves)
-        again = f"  same as game {seen[record]}" if record in seen else ""
-        seen.setdefault(record, game + 1)
-        mark = {1.0: "A wins", 0.5: "draw", 0.0: "B wins"}[score]
-        print(f"game {game + 1}: {' '.join(opening) or 'startpos'} {first.name} first: {mark}, "
-              f"{reason}, {len(moves)} plies, {time.monotonic() - started:.0f} s{again} | "
-              f"{summary(scores)}", flush=True)
-        if log:
-            log.write(f"game {game + 1} {first.name}-first {mark} ({reason}): {record}\n")
-            log.flush()
+        games.put(game)
+    lock = threading.Lock()
+
+    def work():
+        referee, a, b = players()
+        while True:
+            if args.until and time.strftime("%H:%M", time.gmtime()) >= args.until:
+                break
+            try:
+                game = games.get_nowait()
+            except queue.Empty:
+                break
+            if args.swap:
+                opening, a_first = lines[(game // 2) % len(lines)], game % 2 == 0
+            else:
+                opening, a_first = lines[game % len(lines)], args.a_first or game % 2 == 0
+            first, second = (a, b) if a_first else (b, a)
+            started = time.monotonic()
+            result, reason, moves = play(first, second, opening, referee, args.max_plies, go)
+            score = result if a_first else 1.0 - result
+            record = " ".join(moves)
+            mark = {1.0: "A wins", 0.5: "draw", 0.0: "B wins"}[score]
+            with lock:
+                scores.append(score)
+                lengths.append(len(moves))
+                again = f"  same as game {seen[record]}" if record in seen else ""
+                seen.setdefault(record, game + 1)
+                print(f"game {game + 1}: {' '.join(opening) or 'startpos'} {first.name} first: "
+                      f"{mark}, {reason}, {len(moves)} plies, "
+                      f"{time.monotonic() - started:.0f} s{again} | {summary(scores)}", flush=True)
+                if log:
+                    log.write(f"game {game + 1} {first.name}-first {mark} ({reason}): {record}\n")
+                    log.flush()
+        for engine in (a, b, referee.engine):
+            engine.close()
+
+    workers = [threading.Thread(target=work) for _ in range(args.jobs)]
+    for worker in workers:
+        worker.start()
+    for worker in workers:
+        worker.join()
+    if not games.empty():
+        print(f"stopped at {args.until} UTC", flush=True)
     if scores:
         print(f"end: {len(scores)} games, average {sum(lengths) / len(lengths):.1f} plies | "
               f"{summary(scores)}", flush=True)
-    for engine in (a, b, referee.engine):
-        engine.close()
 
 
 if __name__ == "__main__":
