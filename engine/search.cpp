@@ -268,6 +268,13 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
         if (f_.futility && depth <= 3 && staticEval - 120 * depth >= beta &&
             staticEval < MateBound && hasLegalMove(pos_))
             return staticEval;
+        // Far below alpha near the leaves, only a capture could help: ask the
+        // quiescence search, and believe it when it agrees.
+        if (f_.razoring && depth <= 2 && staticEval + 250 * depth < alpha) {
+            const int score = quiesce(alpha, beta, ply);
+            if (stopped_) return 0;
+            if (score <= alpha) return score;
+        }
         // Passing still holds beta: a real move would do better.
         if (f_.nullMove && nullAllowed && depth >= 3 && staticEval >= beta && beta > -MateBound) {
             const int r = 2 + depth / 4;
@@ -285,15 +292,23 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
     Move bestMove;
     const int oldAlpha = alpha;
     int tried = 0;
+    int seen = 0;  // moves looked at, pruned ones included
     // Searches one move; true when it refutes the position.
     auto visit = [&](Move m) {
         const bool quiet = !isCapture(m);
         owner_.table_.prefetch(pos_.keyAfter(m));
         pos_.make(m);
         const bool givesCheck = pos_.inCheck();
+        ++seen;
         // Quiet moves that cannot lift a hopeless position are skipped near the leaves.
         if (f_.futility && !pvNode && !inCheck && quiet && !givesCheck && depth <= 2 && tried > 0 &&
             best > -MateBound && staticEval + 150 * depth <= alpha) {
+            pos_.unmake(m);
+            return false;
+        }
+        // Drops make most moves quiet; late ones near the leaves rarely matter.
+        if (f_.moveCountPruning && !pvNode && !inCheck && quiet && !givesCheck && depth <= 4 &&
+            best > -MateBound && seen > 3 + depth * depth) {
             pos_.unmake(m);
             return false;
         }

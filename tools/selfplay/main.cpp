@@ -37,7 +37,8 @@ const char kHelp[] =
     "  --lower-nodes N    a move: odds in effort that do not hang on the load\n"
     "  --depth N          levels 4..6 search to depth N instead\n"
     "  --upper-off LIST   parts of the upper player's search to switch off, by\n"
-    "  --lower-off LIST   comma: null,lmr,futility,check,killers,history,aspiration,iir\n"
+    "  --lower-off LIST   comma: null,lmr,futility,check,killers,history,aspiration,iir,\n"
+    "                     lmp,razor\n"
     "  --upper-on LIST    parts to switch on, named alike\n"
     "  --lower-on LIST\n"
     "  --upper-weights F  the upper (lower) player's evaluation weights, a file of\n"
@@ -88,6 +89,10 @@ bool parseFeatures(const std::string& list, bool on, tanukiban::engine::SearchFe
             f.aspiration = on;
         } else if (name == "iir") {
             f.internalReduction = on;
+        } else if (name == "lmp") {
+            f.moveCountPruning = on;
+        } else if (name == "razor") {
+            f.razoring = on;
         } else {
             return false;
         }
