@@ -2,10 +2,11 @@
 // The search: iterative deepening alpha-beta with principal variation
 // search and aspiration windows, a transposition table, quiescence search,
 // move ordering (hash move, captures by victim and attacker, killers,
-// history), check extension, mate scores, futility pruning, late move
-// reductions and a shallower search where the table has no move; null move
-// is there to be switched on and measured. A repeated position and the
-// ply that reaches the game's length limit score as a draw.
+// history), check extension, mate scores, futility pruning, move count
+// pruning, razoring, late move reductions and a shallower search where the
+// table has no move; null move is there to be switched on and measured. A
+// repeated position and the ply that reaches the game's length limit score
+// as a draw.
 //
 // One Searcher serves one thread at a time; stop() may be called from any
 // thread and is answered within a millisecond or so.
