@@ -300,15 +300,14 @@ int Searcher::Worker::search(int alpha, int beta, int depth, int ply, bool nullA
         pos_.make(m);
         const bool givesCheck = pos_.inCheck();
         ++seen;
-        // Quiet moves that cannot lift a hopeless position are skipped near the leaves.
-        if (f_.futility && !pvNode && !inCheck && quiet && !givesCheck && depth <= 2 && tried > 0 &&
-            best > -MateBound && staticEval + 150 * depth <= alpha) {
-            pos_.unmake(m);
-            return false;
-        }
-        // Drops make most moves quiet; late ones near the leaves rarely matter.
-        if (f_.moveCountPruning && !pvNode && !inCheck && quiet && !givesCheck && depth <= 4 &&
-            best > -MateBound && seen > 3 + depth * depth) {
+        // Near the leaves, quiet moves are skipped when they cannot lift a
+        // hopeless position, or when they come late: drops make most moves
+        // quiet, and late ones rarely matter.
+        const bool prunable = !pvNode && !inCheck && quiet && !givesCheck && best > -MateBound;
+        const bool futile =
+            f_.futility && depth <= 2 && tried > 0 && staticEval + 150 * depth <= alpha;
+        const bool late = f_.moveCountPruning && depth <= 4 && seen > 3 + depth * depth;
+        if (prunable && (futile || late)) {
             pos_.unmake(m);
             return false;
         }

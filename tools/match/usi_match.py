@@ -221,16 +221,18 @@ def main():
                     f"go btime 0 wtime 0 byoyomi {ms}")
         timeouts[name] = ms / 1000 * 2 + 10
 
+    referee_command = args.referee or args.engine_a
+
     def players():
         """A referee and both engines for one game at a time."""
-        referee = Referee(args.referee or args.engine_a)
+        referee = Referee(referee_command)
         a = Engine(args.engine_a, "A", args.option_a)
         b = Engine(args.engine_b, "B", args.option_b)
         for engine in (a, b):
             engine.timeout = timeouts[engine.name]
         return referee, a, b
 
-    lister = Referee(args.referee or args.engine_a)
+    lister = Referee(referee_command)
     lines = openings(args.openings, lister)
     lister.engine.close()
     print(f"{len(lines)} opening(s); A: {args.engine_a} {args.ms_a} ms; "
